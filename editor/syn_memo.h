@@ -1,0 +1,129 @@
+#pragma once
+
+#include <QKeySequence>
+#include <QList>
+#include <QPlainTextEdit>
+
+class TSynJavaSyn;
+class TSynMemo;
+
+// The line list of a TSynMemo: 0-based entries without line breaks (except an
+// entry inserted with breaks inside, which stays one entry until the text is
+// set again). Changes made here are not edits: they raise no OnChange.
+class TSynMemoLines
+{
+public:
+    explicit TSynMemoLines(TSynMemo &memo) : m_memo(memo) {}
+
+    int Count() const;
+    // Line `index`; an index outside 0..Count()-1 gives an empty string.
+    QString Get(int index) const;
+    QString operator[](int index) const { return Get(index); }
+
+    // `text` becomes entry `index`; later lines move down. Index Count() appends;
+    // an index beyond Count() appends too, and a negative one inserts at 0.
+    // The caret keeps its line number and column.
+    void Insert(int index, const QString &text);
+    // Removes entry `index`; later lines move up. Out of range: nothing happens.
+    void Delete(int index);
+    void Add(const QString &text);
+    void Clear();
+    // The whole text, lines joined by CR LF.
+    QString Text() const;
+
+private:
+    TSynMemo &m_memo;
+};
+
+// The source editor control: a QPlainTextEdit with a line-number gutter, the
+// current line highlighted, Java highlighting through the shared scanner, and
+// the Delphi-style text model the rest of the program computes with
+// (CR LF line breaks, each counted as two characters in SelStart).
+class TSynMemo : public QPlainTextEdit
+{
+    Q_OBJECT
+public:
+    explicit TSynMemo(QWidget *parent = nullptr);
+    ~TSynMemo() override;
+
+    TSynMemoLines &Lines() { return m_lines; }
+    const TSynMemoLines &Lines() const { return m_lines; }
+
+    // Whole text, lines joined by CR LF; setting it replaces every line (and the
+    // undo history) without raising OnChange.
+    QString Text() const;
+    void SetText(const QString &text);
+    void Clear();
+
+    // Selection as a 0-based offset into Text() (each line break counts two).
+    int SelStart() const;
+    void SetSelStart(int offset);
+    int SelLength() const;
+    void SetSelLength(int length);
+    QString SelText() const;
+    // Replaces the selection as an edit (undoable, raises OnChange).
+    void SetSelText(const QString &text);
+    void SelectAll();
+
+    // 1-based caret line.
+    int CaretY() const;
+    void SetCaretY(int line);
+
+    void CutToClipboard();
+    void CopyToClipboard();
+    void PasteFromClipboard();
+    void Undo();
+    void Redo();
+    void SetFocus();
+
+    // Height of one text line in pixels.
+    int LineHeight() const;
+
+    // Colours the text with `scanner` (shared by every editor; may be null).
+    void SetHighlighter(TSynJavaSyn *scanner);
+    TSynJavaSyn *Highlighter() const { return m_scanner; }
+
+    void SetGutterVisible(bool visible);
+    bool GutterVisible() const { return m_gutterVisible; }
+    int GutterWidth() const;
+
+    // Shortcuts of the window's menus that must win over the editor's own keys.
+    void SetWindowShortcuts(const QList<QKeySequence> &shortcuts);
+
+signals:
+    // Fires after every change made through the editing path (typing, SetSelText,
+    // the clipboard, Undo/Redo); never for Lines or Text changes.
+    void OnChange();
+    // Mouse click in the text, after the caret has moved.
+    void OnClick();
+    // A key, before the editor acts on it.
+    void OnKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // A typed character, before the editor acts on it.
+    void OnKeyPress(QChar character);
+
+protected:
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    friend class TSynMemoLines;
+    friend class Gutter;
+    class SilentChange;
+
+    void paintGutter(QPaintEvent *event);
+    void updateGutterWidth();
+    void updateGutter(const QRect &rect, int dy);
+    void highlightCurrentLine();
+    void onContentsChange();
+
+    TSynMemoLines m_lines;
+    QWidget *m_gutter = nullptr;
+    bool m_gutterVisible = true;
+    TSynJavaSyn *m_scanner = nullptr;
+    QObject *m_highlighter = nullptr;
+    int m_silent = 0;
+    QList<QKeySequence> m_windowShortcuts;
+};
