@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup configure build run test clean
+.PHONY: all setup configure build run test install package clean
 
 all: build
 
@@ -21,6 +21,14 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+PREFIX ?= /usr/local
+
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -1,10 +1,25 @@
 #include "app/help_bridge.h"
 
 #include "app/main_window.h"
+#include "help/form10.h"
 
-HelpBridge::HelpBridge(Tfrmprincipal &window) : m_window(window) {}
+HelpBridge::HelpBridge(Tfrmprincipal &window)
+    : m_form10(new TForm10(window.programFolder(), &window))
+{
+}
 
 void HelpBridge::showHelp(bool modal)
 {
-    Q_UNUSED(modal);
+    if (!m_form10)
+        return;
+    if (m_form10->isVisible()) {
+        // Showing a visible window modally is refused; bring it forward.
+        m_form10->raise();
+        m_form10->activateWindow();
+        return;
+    }
+    if (modal)
+        m_form10->exec();
+    else
+        m_form10->show();
 }

@@ -1,7 +1,17 @@
+#include "app/main_window.h"
+#include "app/translations.h"
+
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return 0;
+    // The application's own title; the main window's caption stays as it is
+    // (no display name is set, so nothing is appended to window titles).
+    QApplication::setApplicationName(QStringLiteral("Korvine 4.0"));
+    installPortugueseTranslations(app);
+
+    Tfrmprincipal window;
+    window.showMaximized();
+    return app.exec();
 }

@@ -160,6 +160,7 @@ private:
     QListWidget *m_lstLog = nullptr;
     QLabel *m_statusPanel = nullptr;
     int m_logHeight = 56;
+    bool m_selectingQuietly = false;
 
     QHash<QString, QAction *> m_menuItems;
     QHash<QString, QMenu *> m_menus;

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QPlainTextEdit>
 
+class JavaHighlighter;
 class TSynJavaSyn;
 class TSynMemo;
 
@@ -25,8 +26,10 @@ public:
     // The caret keeps its line number and column.
     void Insert(int index, const QString &text);
     // Removes entry `index`; later lines move up. Out of range: nothing happens.
+    // The caret keeps its line number and column, as far as the text allows.
     void Delete(int index);
     void Add(const QString &text);
+    // Removes every line (an undoable edit, unlike TSynMemo::Clear).
     void Clear();
     // The whole text, lines joined by CR LF.
     QString Text() const;
@@ -37,8 +40,8 @@ private:
 
 // The source editor control: a QPlainTextEdit with a line-number gutter, the
 // current line highlighted, Java highlighting through the shared scanner, and
-// the Delphi-style text model the rest of the program computes with
-// (CR LF line breaks, each counted as two characters in SelStart).
+// the text model the rest of the program computes with (CR LF line breaks,
+// each counted as two characters in SelStart).
 class TSynMemo : public QPlainTextEdit
 {
     Q_OBJECT
@@ -50,7 +53,8 @@ public:
     const TSynMemoLines &Lines() const { return m_lines; }
 
     // Whole text, lines joined by CR LF; setting it replaces every line (and the
-    // undo history) without raising OnChange.
+    // undo history) without raising OnChange. Every line break of the text
+    // (CR LF, LF or CR) starts a new line, so SetText(Text()) keeps the text.
     QString Text() const;
     void SetText(const QString &text);
     void Clear();
@@ -98,7 +102,8 @@ signals:
     void OnClick();
     // A key, before the editor acts on it.
     void OnKeyDown(int key, Qt::KeyboardModifiers modifiers);
-    // A typed character, before the editor acts on it.
+    // A typed character (printable, or Tab, Enter, Backspace), before the
+    // editor acts on it.
     void OnKeyPress(QChar character);
 
 protected:
@@ -107,23 +112,45 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     friend class TSynMemoLines;
-    friend class Gutter;
-    class SilentChange;
+    class Gutter;
+    // Document changes made while one of these lives are not edits.
+    class SilentChange
+    {
+    public:
+        explicit SilentChange(TSynMemo &memo) : m_memo(memo) { ++m_memo.m_silent; }
+        ~SilentChange() { --m_memo.m_silent; }
+        SilentChange(const SilentChange &) = delete;
+        SilentChange &operator=(const SilentChange &) = delete;
+
+    private:
+        TSynMemo &m_memo;
+    };
 
     void paintGutter(QPaintEvent *event);
     void updateGutterWidth();
     void updateGutter(const QRect &rect, int dy);
     void highlightCurrentLine();
-    void onContentsChange();
+    void onContentsChange(int position, int removed, int added);
+    void applyFontMetrics();
+    // Offsets into Text() (every line break two characters) and document
+    // positions (every break one character), both ways.
+    int offsetOfPosition(int position) const;
+    int positionOfOffset(int offset) const;
+    bool isWordChar(QChar c) const;
+    void moveByWord(bool forward, bool select);
 
     TSynMemoLines m_lines;
     QWidget *m_gutter = nullptr;
     bool m_gutterVisible = true;
     TSynJavaSyn *m_scanner = nullptr;
-    QObject *m_highlighter = nullptr;
+    JavaHighlighter *m_highlighter = nullptr;
     int m_silent = 0;
+    // A document always holds one block; while this is set that block is not
+    // a line yet, so an empty editor has no lines and Add fills the first one.
+    bool m_noLines = true;
     QList<QKeySequence> m_windowShortcuts;
 };

@@ -1,7 +1,12 @@
+#include "helpviewer/help.h"
+
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Lumenta"));
+    THelp window;
+    window.show();
+    return QApplication::exec();
 }

@@ -1,0 +1,276 @@
+#include "app/main_window.h"
+
+#include "app/about_box.h"
+#include "app/build_commands.h"
+#include "app/designer_bridge.h"
+#include "app/edit_commands.h"
+#include "app/file_commands.h"
+#include "app/help_bridge.h"
+#include "app/new_document_dialog.h"
+#include "app/template_bridge.h"
+#include "common/message_boxes.h"
+#include "common/object_names.h"
+#include "common/toolbar_row.h"
+#include "editor/syn_java_syn.h"
+#include "editor/syn_memo.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStyledItemDelegate>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// lstLog draws its lines as plain text, 13 pixels each.
+class LogLineDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(13);
+        return size;
+    }
+};
+
+QString defaultProgramFolder()
+{
+    return QDir::cleanPath(QCoreApplication::applicationDirPath());
+}
+
+} // namespace
+
+Tfrmprincipal::Tfrmprincipal(const QString &programFolder, QWidget *parent)
+    : QMainWindow(parent),
+      m_programFolder(programFolder.isEmpty() ? defaultProgramFolder()
+                                              : QDir::cleanPath(programFolder)),
+      m_synJavaSyn1(std::make_unique<TSynJavaSyn>())
+{
+    setObjectName(QStringLiteral("frmprincipal"));
+    setWindowTitle(QStringLiteral("Tavessa (Tavessa) 4.0"));
+    resize(953, 747);
+    QFont formFont(QStringLiteral("MS Sans Serif"), 8);
+    formFont.setStyleHint(QFont::SansSerif);
+    setFont(formFont);
+
+    // The forms are created in this order, all hidden; each lives until the end.
+    m_frmtipoarquivo = new Tfrmtipoarquivo(this);
+    connect(m_frmtipoarquivo, &Tfrmtipoarquivo::createRequested, this,
+            &Tfrmprincipal::btncriarClick);
+    m_frmsobre = new Tfrmsobre(this);
+    m_files = std::make_unique<FileCommands>(*this);
+    m_editing = std::make_unique<EditCommands>(*this);
+    m_build = std::make_unique<BuildCommands>(*this);
+    m_designer = std::make_unique<DesignerBridge>(*this);
+    m_help = std::make_unique<HelpBridge>(*this);
+
+    buildLayout();
+    buildMenus();
+    buildToolbars();
+    m_templates = std::make_unique<TemplateBridge>(*this);
+    applyStartState();
+}
+
+Tfrmprincipal::~Tfrmprincipal()
+{
+    // Pages go first: their editors and design pages refer to the shared
+    // scanner and to the command families.
+    while (m_pagForms && m_pagForms->count() > 0)
+        delete m_pagForms->widget(0);
+}
+
+void Tfrmprincipal::buildLayout()
+{
+    auto *central = new QWidget(this);
+    auto *column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    m_rowsLayout = new QVBoxLayout;
+    m_rowsLayout->setSpacing(0);
+    column->addLayout(m_rowsLayout);
+
+    m_grppadrao = new ToolbarRow(QStringLiteral("grppadrao"), 34, 1, central);
+    m_grpestruturas = new ToolbarRow(QStringLiteral("grpestruturas"), 34, 1, central);
+    m_grpaplicacaografica = new ToolbarRow(QStringLiteral("grpaplicacaografica"), 34, 1, central);
+    m_grpmetodos = new ToolbarRow(QStringLiteral("grpmetodos"), 61, 2, central);
+    for (ToolbarRow *row : {m_grppadrao, m_grpestruturas, m_grpaplicacaografica, m_grpmetodos})
+        m_rowsLayout->addWidget(row);
+
+    m_splitter = new QSplitter(Qt::Vertical, central);
+    m_splitter->setObjectName(QStringLiteral("Splitter1"));
+    m_splitter->setHandleWidth(3);
+    m_splitter->setOpaqueResize(true);
+    m_splitter->setChildrenCollapsible(false);
+
+    m_pagForms = new QTabWidget(m_splitter);
+    m_pagForms->setObjectName(QStringLiteral("pagForms"));
+    m_pagForms->setUsesScrollButtons(true);
+    m_pagForms->setElideMode(Qt::ElideNone);
+    connect(m_pagForms, &QTabWidget::currentChanged, this, [this] {
+        // Only the user's switching runs the handler; the program selects
+        // pages quietly.
+        if (!m_selectingQuietly)
+            pagFormsChange();
+    });
+
+    m_lstLog = new QListWidget(m_splitter);
+    m_lstLog->setObjectName(QStringLiteral("lstLog"));
+    QFont logFont(QStringLiteral("Courier New"), 8);
+    logFont.setStyleHint(QFont::TypeWriter);
+    m_lstLog->setFont(logFont);
+    m_lstLog->setItemDelegate(new LogLineDelegate(m_lstLog));
+    m_lstLog->setUniformItemSizes(true);
+    // Heights the user may not choose are refused by onSplitterMoved, not
+    // clamped by the list's own size hint.
+    m_lstLog->setMinimumHeight(1);
+
+    m_splitter->addWidget(m_pagForms);
+    m_splitter->addWidget(m_lstLog);
+    m_splitter->setStretchFactor(0, 1);
+    m_splitter->setStretchFactor(1, 0);
+    m_splitter->setSizes({600, m_logHeight});
+    connect(m_splitter, &QSplitter::splitterMoved, this, &Tfrmprincipal::onSplitterMoved);
+    column->addWidget(m_splitter, 1);
+    setCentralWidget(central);
+
+    auto *status = new QStatusBar(this);
+    status->setObjectName(QStringLiteral("Status"));
+    status->setMinimumHeight(19);
+    status->setSizeGripEnabled(true);
+    m_statusPanel = new QLabel(status);
+    m_statusPanel->setObjectName(QStringLiteral("StatusPanel"));
+    m_statusPanel->setMinimumWidth(50);
+    m_statusPanel->setFrameShape(QFrame::StyledPanel);
+    m_statusPanel->setFrameShadow(QFrame::Sunken);
+    status->addWidget(m_statusPanel, 1);
+    setStatusBar(status);
+}
+
+bool Tfrmprincipal::Splitter1CanResize(int newHeight)
+{
+    return newHeight > 50 && newHeight < 200;
+}
+
+void Tfrmprincipal::onSplitterMoved()
+{
+    const QList<int> sizes = m_splitter->sizes();
+    const int requested = sizes.value(1);
+    if (Splitter1CanResize(requested)) {
+        m_logHeight = requested;
+        return;
+    }
+    const int total = sizes.value(0) + sizes.value(1);
+    m_splitter->setSizes({total - m_logHeight, m_logHeight});
+}
+
+QString Tfrmprincipal::statusFolder() const
+{
+    return m_statusPanel->text();
+}
+
+void Tfrmprincipal::setStatusFolder(const QString &folder)
+{
+    QString shown = QDir::toNativeSeparators(folder);
+    while (shown.size() > 1 && shown.endsWith(QDir::separator()))
+        shown.chop(1);
+    m_statusPanel->setText(shown);
+    m_statusPanel->repaint();
+}
+
+QAction *Tfrmprincipal::menuItem(const QString &objectName) const
+{
+    return m_menuItems.value(objectName);
+}
+
+QMenu *Tfrmprincipal::menu(const QString &objectName) const
+{
+    return m_menus.value(objectName);
+}
+
+QToolButton *Tfrmprincipal::button(const QString &objectName) const
+{
+    return findChild<QToolButton *>(objectName);
+}
+
+ToolbarRow *Tfrmprincipal::row(const QString &objectName) const
+{
+    return findChild<ToolbarRow *>(objectName);
+}
+
+void Tfrmprincipal::registerMenuItem(QAction *item)
+{
+    // Object names stay unique across the window, whoever made the item.
+    QString name = item->objectName();
+    if (name.isEmpty() || (m_menuItems.contains(name) && m_menuItems.value(name) != item)) {
+        const QString stem = menuObjectStem(item->text());
+        int &taken = m_namesTaken[stem];
+        do {
+            name = menuObjectName(item->text(), taken++);
+        } while (m_menuItems.contains(name) || m_menus.contains(name));
+        item->setObjectName(name);
+    }
+    m_menuItems.insert(name, item);
+    // Shortcuts work wherever the focus is in the window, hidden menus or not.
+    if (!item->shortcut().isEmpty())
+        addAction(item);
+}
+
+void Tfrmprincipal::registerMenu(QMenu *menu)
+{
+    QString name = menu->objectName();
+    if (name.isEmpty() || (m_menus.contains(name) && m_menus.value(name) != menu)) {
+        const QString stem = menuObjectStem(menu->title());
+        int &taken = m_namesTaken[stem];
+        do {
+            name = menuObjectName(menu->title(), taken++);
+        } while (m_menuItems.contains(name) || m_menus.contains(name));
+        menu->setObjectName(name);
+    }
+    m_menus.insert(name, menu);
+}
+
+QList<QKeySequence> Tfrmprincipal::windowShortcuts() const
+{
+    QList<QKeySequence> shortcuts;
+    for (QAction *item : m_menuItems) {
+        if (!item->shortcut().isEmpty())
+            shortcuts.append(item->shortcut());
+    }
+    return shortcuts;
+}
+
+bool Tfrmprincipal::FormCloseQuery()
+{
+    if (!m_currentEditor || !m_currentEditor->isVisible())
+        return true;
+    int unsaved = 0;
+    for (int i = 0; i < pageCount(); ++i) {
+        setActivePage(page(i));
+        if (IsModified())
+            ++unsaved;
+    }
+    // The last page stays active; its editor is the current one from now on.
+    FocusCurrentEditor();
+    if (unsaved == 0)
+        return true;
+    return messages::confirm(this, QStringLiteral("Existem arquivos não salvos, deseja sair?"))
+           == QMessageBox::Yes;
+}
+
+void Tfrmprincipal::closeEvent(QCloseEvent *event)
+{
+    if (FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}

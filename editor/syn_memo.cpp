@@ -1,0 +1,359 @@
+#include "editor/syn_memo.h"
+
+#include "editor/java_highlighter.h"
+#include "editor/line_breaks.h"
+#include "editor/syn_java_syn.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QTextBlock>
+
+namespace {
+
+constexpr int kGutterLeftOffset = 10;
+constexpr int kGutterRightMargin = 4;
+constexpr int kMinGutterDigits = 3;
+constexpr int kTabWidth = 4;
+const QColor kActiveLineColour(240, 240, 240);
+
+} // namespace
+
+// The line-number strip at the left of the text.
+class TSynMemo::Gutter : public QWidget
+{
+public:
+    explicit Gutter(TSynMemo *memo) : QWidget(memo), m_memo(memo) {}
+    QSize sizeHint() const override { return QSize(m_memo->GutterWidth(), 0); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override { m_memo->paintGutter(event); }
+
+private:
+    TSynMemo *m_memo;
+};
+
+TSynMemo::TSynMemo(QWidget *parent)
+    : QPlainTextEdit(parent)
+    , m_lines(*this)
+    , m_gutter(new Gutter(this))
+{
+    QFont font(QStringLiteral("Courier New"), 10);
+    font.setStyleHint(QFont::TypeWriter);
+    setFont(font);
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setTabChangesFocus(false);
+
+    connect(document(), &QTextDocument::contentsChange, this, &TSynMemo::onContentsChange);
+    connect(this, &QPlainTextEdit::blockCountChanged, this, &TSynMemo::updateGutterWidth);
+    connect(this, &QPlainTextEdit::updateRequest, this, &TSynMemo::updateGutter);
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &TSynMemo::highlightCurrentLine);
+    applyFontMetrics();
+    highlightCurrentLine();
+}
+
+TSynMemo::~TSynMemo()
+{
+    // The document outlives this object's members; no signal may reach us.
+    disconnect(document(), nullptr, this, nullptr);
+    delete m_highlighter;
+}
+
+QString TSynMemo::Text() const
+{
+    return m_lines.Text();
+}
+
+void TSynMemo::SetText(const QString &text)
+{
+    SilentChange silent(*this);
+    setPlainText(linebreaks::toLines(text));
+    m_noLines = text.isEmpty();
+}
+
+void TSynMemo::Clear()
+{
+    SilentChange silent(*this);
+    clear();
+    m_noLines = true;
+}
+
+int TSynMemo::SelStart() const
+{
+    return offsetOfPosition(textCursor().selectionStart());
+}
+
+void TSynMemo::SetSelStart(int offset)
+{
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(positionOfOffset(offset));
+    setTextCursor(cursor);
+}
+
+int TSynMemo::SelLength() const
+{
+    const QTextCursor cursor = textCursor();
+    return offsetOfPosition(cursor.selectionEnd()) - offsetOfPosition(cursor.selectionStart());
+}
+
+void TSynMemo::SetSelLength(int length)
+{
+    QTextCursor cursor = textCursor();
+    const int start = cursor.selectionStart();
+    cursor.setPosition(start);
+    cursor.setPosition(positionOfOffset(offsetOfPosition(start) + length), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+QString TSynMemo::SelText() const
+{
+    return linebreaks::withCrLf(textCursor().selectedText());
+}
+
+void TSynMemo::SetSelText(const QString &text)
+{
+    // An edit block of its own keeps it one undo step, apart from typing.
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    cursor.insertText(linebreaks::toLines(text));
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+}
+
+void TSynMemo::SelectAll()
+{
+    selectAll();
+}
+
+int TSynMemo::CaretY() const
+{
+    return textCursor().blockNumber() + 1;
+}
+
+void TSynMemo::SetCaretY(int line)
+{
+    QTextCursor cursor = textCursor();
+    const int column = cursor.positionInBlock();
+    const QTextBlock block = document()->findBlockByNumber(qBound(1, line, document()->blockCount()) - 1);
+    cursor.setPosition(block.position() + qMin(column, block.length() - 1));
+    setTextCursor(cursor);
+}
+
+void TSynMemo::CutToClipboard() { cut(); }
+void TSynMemo::CopyToClipboard() { copy(); }
+void TSynMemo::PasteFromClipboard() { paste(); }
+void TSynMemo::Undo() { undo(); }
+void TSynMemo::Redo() { redo(); }
+void TSynMemo::SetFocus() { setFocus(); }
+
+int TSynMemo::LineHeight() const
+{
+    return fontMetrics().lineSpacing();
+}
+
+void TSynMemo::SetHighlighter(TSynJavaSyn *scanner)
+{
+    SilentChange silent(*this);
+    delete m_highlighter;
+    m_highlighter = nullptr;
+    m_scanner = scanner;
+    if (scanner)
+        m_highlighter = new JavaHighlighter(*scanner, document());
+}
+
+void TSynMemo::SetGutterVisible(bool visible)
+{
+    m_gutterVisible = visible;
+    updateGutterWidth();
+}
+
+int TSynMemo::GutterWidth() const
+{
+    if (!m_gutterVisible)
+        return 0;
+    const int digits = qMax(kMinGutterDigits, int(QString::number(blockCount()).size()));
+    return kGutterLeftOffset + digits * fontMetrics().horizontalAdvance(QLatin1Char('9')) + kGutterRightMargin;
+}
+
+void TSynMemo::SetWindowShortcuts(const QList<QKeySequence> &shortcuts)
+{
+    m_windowShortcuts = shortcuts;
+}
+
+bool TSynMemo::event(QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const QKeySequence pressed(QKeyCombination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key())));
+        for (const QKeySequence &shortcut : std::as_const(m_windowShortcuts)) {
+            if (shortcut.matches(pressed) == QKeySequence::ExactMatch) {
+                // Not accepting the override lets the window's action have the key.
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    return QPlainTextEdit::event(event);
+}
+
+void TSynMemo::keyPressEvent(QKeyEvent *event)
+{
+    emit OnKeyDown(event->key(), event->modifiers());
+    const QString text = event->text();
+    if (!text.isEmpty()) {
+        const QChar c = text.at(0);
+        if (c.isPrint() || c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\b'))
+            emit OnKeyPress(c);
+    }
+    const Qt::KeyboardModifiers wordModifiers = event->modifiers() & ~Qt::ShiftModifier;
+    if (wordModifiers == Qt::ControlModifier && (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right)) {
+        moveByWord(event->key() == Qt::Key_Right, event->modifiers() & Qt::ShiftModifier);
+        event->accept();
+        return;
+    }
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & Qt::ShiftModifier)) {
+        // Shift+Enter would break the line inside its block; a line is a block here.
+        QKeyEvent plain(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier, text);
+        QPlainTextEdit::keyPressEvent(&plain);
+        event->setAccepted(plain.isAccepted());
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void TSynMemo::mouseReleaseEvent(QMouseEvent *event)
+{
+    QPlainTextEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton)
+        emit OnClick();
+}
+
+void TSynMemo::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QTextCursor cursor = cursorForPosition(event->position().toPoint());
+    const QString text = cursor.block().text();
+    int start = cursor.positionInBlock();
+    int end = start;
+    while (start > 0 && isWordChar(text.at(start - 1)))
+        --start;
+    while (end < text.size() && isWordChar(text.at(end)))
+        ++end;
+    if (event->button() != Qt::LeftButton || start == end) {
+        QPlainTextEdit::mouseDoubleClickEvent(event);
+        return;
+    }
+    const int blockStart = cursor.block().position();
+    cursor.setPosition(blockStart + start);
+    cursor.setPosition(blockStart + end, QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+    event->accept();
+}
+
+void TSynMemo::resizeEvent(QResizeEvent *event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    const QRect area = contentsRect();
+    m_gutter->setGeometry(area.left(), area.top(), GutterWidth(), area.height());
+}
+
+void TSynMemo::changeEvent(QEvent *event)
+{
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        applyFontMetrics();
+}
+
+void TSynMemo::moveByWord(bool forward, bool select)
+{
+    // Words are runs of identifier characters; a line end is a stop of its own.
+    QTextCursor cursor = textCursor();
+    const QString text = cursor.block().text();
+    int column = cursor.positionInBlock();
+    int position = cursor.position();
+    if (forward && column == text.size()) {
+        position = qMin(position + 1, document()->characterCount() - 1);
+    } else if (!forward && column == 0) {
+        position = qMax(position - 1, 0);
+    } else if (forward) {
+        while (column < text.size() && isWordChar(text.at(column)))
+            ++column;
+        while (column < text.size() && !isWordChar(text.at(column)))
+            ++column;
+        position = cursor.block().position() + column;
+    } else {
+        while (column > 0 && !isWordChar(text.at(column - 1)))
+            --column;
+        while (column > 0 && isWordChar(text.at(column - 1)))
+            --column;
+        position = cursor.block().position() + column;
+    }
+    cursor.setPosition(position, select ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor);
+    setTextCursor(cursor);
+}
+
+bool TSynMemo::isWordChar(QChar c) const
+{
+    return TSynJavaSyn::IsIdentChar(c);
+}
+
+void TSynMemo::applyFontMetrics()
+{
+    setTabStopDistance(kTabWidth * fontMetrics().horizontalAdvance(QLatin1Char(' ')));
+    updateGutterWidth();
+}
+
+void TSynMemo::updateGutterWidth()
+{
+    m_gutter->setVisible(m_gutterVisible);
+    setViewportMargins(GutterWidth(), 0, 0, 0);
+    const QRect area = contentsRect();
+    m_gutter->setGeometry(area.left(), area.top(), GutterWidth(), area.height());
+}
+
+void TSynMemo::updateGutter(const QRect &rect, int dy)
+{
+    if (dy)
+        m_gutter->scroll(0, dy);
+    else
+        m_gutter->update(0, rect.y(), m_gutter->width(), rect.height());
+    if (rect.contains(viewport()->rect()))
+        updateGutterWidth();
+}
+
+void TSynMemo::paintGutter(QPaintEvent *event)
+{
+    QPainter painter(m_gutter);
+    painter.fillRect(event->rect(), palette().color(QPalette::Button));
+    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.setFont(font());
+    const int numberWidth = m_gutter->width() - kGutterRightMargin;
+    const int lineHeight = fontMetrics().height();
+    QTextBlock block = firstVisibleBlock();
+    int top = qRound(blockBoundingGeometry(block).translated(contentOffset()).top());
+    while (block.isValid() && top <= event->rect().bottom()) {
+        const int bottom = top + qRound(blockBoundingRect(block).height());
+        if (block.isVisible() && bottom >= event->rect().top())
+            painter.drawText(0, top, numberWidth, lineHeight, Qt::AlignRight,
+                             QString::number(block.blockNumber() + 1));
+        block = block.next();
+        top = bottom;
+    }
+}
+
+void TSynMemo::highlightCurrentLine()
+{
+    QTextEdit::ExtraSelection line;
+    line.format.setBackground(kActiveLineColour);
+    line.format.setProperty(QTextFormat::FullWidthSelection, true);
+    line.cursor = textCursor();
+    line.cursor.clearSelection();
+    setExtraSelections({line});
+}
+
+void TSynMemo::onContentsChange(int /*position*/, int removed, int added)
+{
+    if (!document()->isEmpty())
+        m_noLines = false;
+    if (m_silent == 0 && (removed > 0 || added > 0))
+        emit OnChange();
+}

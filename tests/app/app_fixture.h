@@ -1,0 +1,43 @@
+#pragma once
+
+// Helpers for tests that drive a whole main window.
+
+#include "app/document_page.h"
+#include "app/main_window.h"
+#include "dialog_answerer.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+
+namespace appfixture {
+
+// Creates a new document of `option` (1..5) through "Novo" and the
+// new-document dialog, clicking as a student would.
+inline DocumentPage *newDocument(Tfrmprincipal &window, int option)
+{
+    testsupport::whenModal([option](QWidget *dialog) {
+        auto *radio = dialog->findChild<QRadioButton *>(QStringLiteral("rdbopcao%1").arg(option));
+        QTest::mouseClick(radio, Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("btncriar")),
+                          Qt::LeftButton);
+    });
+    QTest::mouseClick(window.button(QStringLiteral("spdbnovo")), Qt::LeftButton);
+    // The dialog took the activation; give it back as closing it would.
+    if (window.isVisible()) {
+        window.activateWindow();
+        (void)QTest::qWaitForWindowActive(&window);
+    }
+    return window.activePage();
+}
+
+// Shows the window and waits until it can take keys.
+inline bool showWindow(Tfrmprincipal &window)
+{
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+} // namespace appfixture
