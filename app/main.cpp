@@ -1,3 +1,4 @@
+#include "app/app_icon.h"
 #include "app/main_window.h"
 #include "app/translations.h"
 
@@ -9,6 +10,8 @@ int main(int argc, char *argv[])
     // The application's own title; the main window's caption stays as it is
     // (no display name is set, so nothing is appended to window titles).
     QApplication::setApplicationName(QStringLiteral("Korvine 4.0"));
+    QApplication::setWindowIcon(appIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tavessa.Tavessa"));
     installPortugueseTranslations(app);
 
     Tfrmprincipal window;

@@ -1,3 +1,4 @@
+#include "app/app_icon.h"
 #include "helpviewer/help.h"
 
 #include <QApplication>
@@ -6,6 +7,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumenta"));
+    QApplication::setWindowIcon(helpViewerIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tavessa.Lumenta"));
     THelp window;
     window.show();
     return QApplication::exec();

@@ -9,6 +9,7 @@ packages=(
     qt6-translations-l10n
     fonts-liberation2 fonts-dejavu-core
     xterm
+    appstream desktop-file-utils dpkg-dev
 )
 # A full JDK (not the headless one) so that AWT and Swing programs can run.
 command -v javac >/dev/null 2>&1 || packages+=(openjdk-17-jdk)
