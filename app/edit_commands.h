@@ -1,16 +1,23 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
+#include <memory>
 
+class FindReplaceDialog;
+class QFontDialog;
+class QPrinter;
+class TSynMemo;
 class Tfrmprincipal;
 
-// The editing commands on the current editor: undo, clipboard, select all,
-// find and replace, font and printing. Each does nothing with no page open.
+// The editing commands on the current editor: undo, redo, clipboard, select
+// all, find and replace, font and printing. Each does nothing with no page open.
 class EditCommands : public QObject
 {
     Q_OBJECT
 public:
     explicit EditCommands(Tfrmprincipal &window);
+    ~EditCommands() override;
 
     void Undo();
     void Redo();
@@ -18,10 +25,33 @@ public:
     void Copy();
     void Paste();
     void SelectAll();
+    // Shows the modeless find-and-replace dialog.
     void Find();
     void Font();
     void Print();
 
+    // The dialog's three commands, on the current editor. Each says in the
+    // dialog what it found; findNext and replace return whether a match is
+    // now selected, replaceAll how many it replaced.
+    bool findNext();
+    bool replace();
+    int replaceAll();
+
+    FindReplaceDialog &ReplaceDialog1();
+    QFontDialog &fntdlg();
+    // The printer the print dialog sets up; it keeps its settings between jobs.
+    QPrinter &printer();
+    // Stands in for the print dialog (for tests): adjusts the printer and
+    // answers whether to print.
+    void setPrintDialogStandIn(std::function<bool(QPrinter &)> standIn);
+
 private:
+    TSynMemo *editor() const;
+    void select(TSynMemo &editor, qsizetype position, qsizetype length);
+
     Tfrmprincipal &m_window;
+    FindReplaceDialog *m_replaceDialog = nullptr;
+    QFontDialog *m_fontDialog = nullptr;
+    std::unique_ptr<QPrinter> m_printer;
+    std::function<bool(QPrinter &)> m_printDialogStandIn;
 };

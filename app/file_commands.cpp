@@ -1,16 +1,362 @@
 #include "app/file_commands.h"
 
+#include "app/class_name.h"
+#include "app/designer_bridge.h"
+#include "app/document_page.h"
 #include "app/main_window.h"
+#include "common/message_boxes.h"
+#include "editor/syn_memo.h"
+#include "editor/text_file.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace {
+
+const QString kObjectsSuffix = QStringLiteral(".objects");
+
+// The hourglass while files are read and pages built; never over a question.
+class WaitCursor
+{
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+
+QString quoted(const QString &path)
+{
+    return QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"');
+}
+
+QString folderOf(const QString &path)
+{
+    return path.isEmpty() ? QString() : QFileInfo(path).absolutePath();
+}
+
+QFileDialog *makeFileDialog(QWidget *parent, const QString &objectName,
+                            QFileDialog::AcceptMode mode)
+{
+    auto *dialog = new QFileDialog(parent);
+    dialog->setObjectName(objectName);
+    // Our own dialog everywhere, so it speaks the program's language and
+    // behaves the same on every desktop.
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setAcceptMode(mode);
+    // The open dialog accepts names that do not exist; Open says so itself.
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setNameFilters({QStringLiteral("Arquivo Fonte (*.java)"),
+                            QStringLiteral("Arquivo Fonte (*.*)")});
+    dialog->setDefaultSuffix(QStringLiteral("java"));
+    return dialog;
+}
+
+// A chosen file's folder becomes the working directory, as the platform's
+// dialogs always did; compiling and running start there.
+void enterFolderOf(const QString &fileName)
+{
+    QDir::setCurrent(QFileInfo(fileName).absolutePath());
+}
+
+} // namespace
 
 FileCommands::FileCommands(Tfrmprincipal &window) : m_window(window) {}
 
-void FileCommands::Open() {}
+QFileDialog &FileCommands::opendlg()
+{
+    if (!m_opendlg) {
+        m_opendlg = makeFileDialog(&m_window, QStringLiteral("opendlg"), QFileDialog::AcceptOpen);
+        m_opendlg->setWindowTitle(QStringLiteral("Abrir"));
+    }
+    return *m_opendlg;
+}
+
+QFileDialog &FileCommands::svdlg()
+{
+    if (!m_svdlg) {
+        m_svdlg = makeFileDialog(&m_window, QStringLiteral("svdlg"), QFileDialog::AcceptSave);
+        m_svdlg->setWindowTitle(QStringLiteral("Salvar como"));
+    }
+    return *m_svdlg;
+}
+
+// --- Objects file names --------------------------------------------------------
+
+QString FileCommands::objectsFilePath(const QString &sourcePath)
+{
+    const QFileInfo source(sourcePath);
+    const QString name = source.fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString base = dot < 0 ? name : name.left(dot);
+    const QString path = QDir(source.absolutePath()).filePath(base + kObjectsSuffix);
+    // An objects file opened as a source has no companion: saving would
+    // overwrite the very text being saved.
+    if (path == source.absoluteFilePath())
+        return {};
+    return path;
+}
+
+QString FileCommands::legacyObjectsFilePath(const QString &sourcePath)
+{
+    const QFileInfo source(sourcePath);
+    const QString name = source.fileName();
+    const qsizetype dot = name.indexOf(QLatin1Char('.'));
+    const QString base = dot < 0 ? name : name.left(dot);
+    const QString path = QDir(source.absolutePath()).filePath(base + kObjectsSuffix);
+    if (path == source.absoluteFilePath())
+        return {};
+    return path;
+}
+
+QString FileCommands::existingObjectsFile(const QString &sourcePath)
+{
+    for (const QString &path : {objectsFilePath(sourcePath), legacyObjectsFilePath(sourcePath)}) {
+        if (!path.isEmpty() && QFileInfo(path).isFile())
+            return path;
+    }
+    return {};
+}
+
+// --- Open ----------------------------------------------------------------------
+
+void FileCommands::Open()
+{
+    QFileDialog &dialog = opendlg();
+    dialog.setDirectory(m_window.programFolder());
+    dialog.selectFile(QString());
+    const QString fileName =
+        dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    dialog.selectFile(QString());
+    if (fileName.isEmpty())
+        return;
+    enterFolderOf(fileName);
+    openFile(fileName);
+}
+
+DocumentPage *FileCommands::openFile(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    if (!info.isFile()) {
+        messages::warning(&m_window, QStringLiteral("Arquivo inexistente."));
+        return nullptr;
+    }
+    if (info.size() > TextFile::LargeFileSize) {
+        const QString question =
+            QStringLiteral("O arquivo %1 é muito grande (%2 MB) e pode demorar para abrir.\n\n"
+                           "Deseja abri-lo mesmo assim?")
+                .arg(quoted(info.absoluteFilePath()))
+                .arg(info.size() / (1024 * 1024));
+        if (messages::confirm(&m_window, question) != QMessageBox::Yes)
+            return nullptr;
+    }
+
+    QString error;
+    std::optional<QByteArray> bytes;
+    {
+        WaitCursor wait;
+        bytes = TextFile::readBytes(info.absoluteFilePath(), &error);
+    }
+    if (!bytes) {
+        messages::error(&m_window, error);
+        return nullptr;
+    }
+    if (TextFile::containsNul(*bytes)) {
+        const QString question =
+            QStringLiteral("O arquivo %1 contém bytes nulos e não parece ser um arquivo de "
+                           "texto. O editor pode mostrá-lo de forma incorreta, e salvá-lo "
+                           "pode alterar o seu conteúdo.\n\nDeseja abri-lo mesmo assim?")
+                .arg(quoted(info.absoluteFilePath()));
+        if (messages::confirm(&m_window, question) != QMessageBox::Yes)
+            return nullptr;
+    }
+
+    WaitCursor wait;
+    const TextFile file = TextFile::fromBytes(*bytes);
+    const QString objects = existingObjectsFile(info.absoluteFilePath());
+    DocumentPage *page = m_window.CreateDocumentPage(
+        objects.isEmpty() ? DocumentKind::Code : DocumentKind::SwingWindow, objects);
+    page->insertPath(info.absoluteFilePath());
+    // The caption is the file's own name for both kinds (a.b.java stays
+    // a.b.java even when its design came from an older a.objects).
+    m_window.setPageCaption(page, info.fileName());
+
+    page->setEncoding(file.encoding);
+    page->setLineBreak(file.lineBreak);
+    // Loading is not an edit: SetText raises no OnChange, so no mark.
+    page->editor()->SetText(file.lines.join(QLatin1String(TextFile::CrLf)));
+
+    m_window.setStatusFolder(info.absolutePath());
+    page->editor()->SetFocus();
+    m_window.enableDocumentCommands();
+    m_window.enableOpenedFileCommands();
+    return page;
+}
+
+// --- Save ----------------------------------------------------------------------
 
 bool FileCommands::SaveCurrentDocument()
 {
-    return false;
+    DocumentPage *page = m_window.activePage();
+    if (!page)
+        return false;
+    const QString className = ExtractClassName(*page->editor());
+    if (page->kind() == DocumentKind::SwingWindow)
+        detachSelection();
+
+    const QString path = page->documentPath();
+    if (!path.isEmpty() && QFileInfo(path).isFile()) {
+        if (!writeDocument(*page, path))
+            return false;
+        m_window.ClearModified();
+        return true;
+    }
+
+    // A new document, or one whose file has gone: ask where.
+    const QString fileName = chooseSaveName(className, folderOf(path));
+    if (fileName.isEmpty())
+        return false;
+    return saveActiveDocumentAs(fileName);
 }
 
-void FileCommands::SaveAs() {}
+void FileCommands::SaveAs()
+{
+    DocumentPage *page = m_window.activePage();
+    if (!page)
+        return;
+    const QString fileName =
+        chooseSaveName(ExtractClassName(*page->editor()), folderOf(page->documentPath()));
+    if (!fileName.isEmpty())
+        saveActiveDocumentAs(fileName);
+}
 
-void FileCommands::Close() {}
+bool FileCommands::saveActiveDocumentAs(const QString &fileName)
+{
+    DocumentPage *page = m_window.activePage();
+    if (!page)
+        return false;
+    const QString path = QFileInfo(fileName).absoluteFilePath();
+    if (page->kind() == DocumentKind::SwingWindow)
+        detachSelection();
+    if (!writeSource(*page, path))
+        return false;
+
+    page->insertPath(path);
+    m_window.setStatusFolder(QFileInfo(path).absolutePath());
+    m_window.setPageCaption(page, QFileInfo(path).fileName());
+    // The source is on disk under its new name; a design that could not be
+    // written keeps the page marked.
+    if (page->kind() == DocumentKind::SwingWindow && !writeObjects(*page, path)) {
+        m_window.MarkModified();
+        return false;
+    }
+    return true;
+}
+
+QString FileCommands::chooseSaveName(const QString &proposedName, const QString &folder)
+{
+    QFileDialog &dialog = svdlg();
+    dialog.setDirectory(folder.isEmpty() ? QDir::currentPath() : folder);
+    dialog.selectFile(proposedName);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QString fileName = dialog.selectedFiles().value(0);
+    if (QFileInfo(fileName).fileName().isEmpty())
+        return {};
+    enterFolderOf(fileName);
+    return fileName;
+}
+
+bool FileCommands::writeDocument(DocumentPage &page, const QString &path)
+{
+    if (!writeSource(page, path))
+        return false;
+    return page.kind() != DocumentKind::SwingWindow || writeObjects(page, path);
+}
+
+bool FileCommands::writeSource(DocumentPage &page, const QString &path)
+{
+    TextFile file;
+    // Through Text(), so that an entry holding line breaks is written as the
+    // lines it shows, in the document's own style.
+    file.lines = TextFile::splitLines(page.editor()->Text());
+    file.encoding = page.encoding();
+    file.lineBreak = page.lineBreak();
+    const bool switchesToUtf8 = !file.fitsEncoding();
+    if (switchesToUtf8)
+        file.encoding = TextFile::Utf8;
+
+    QString error;
+    bool saved;
+    {
+        WaitCursor wait;
+        saved = file.save(path, &error);
+    }
+    if (!saved) {
+        messages::error(&m_window, error);
+        return false;
+    }
+    if (switchesToUtf8) {
+        page.setEncoding(file.encoding);
+        messages::information(
+            &m_window,
+            QStringLiteral("O arquivo %1 contém caracteres que não existem na codificação "
+                           "Windows-1252 e por isso foi salvo em UTF-8.")
+                .arg(quoted(path)));
+    }
+    return true;
+}
+
+bool FileCommands::writeObjects(DocumentPage &page, const QString &sourcePath)
+{
+    const QString objectsPath = objectsFilePath(sourcePath);
+    const std::optional<QString> text = designObjectsText(page);
+    if (objectsPath.isEmpty() || !text)
+        return true;
+    QString error;
+    if (!TextFile::writeBytes(objectsPath, TextFile::encodeObjects(*text), &error)) {
+        messages::error(&m_window, error);
+        return false;
+    }
+    return true;
+}
+
+// --- Close ---------------------------------------------------------------------
+
+void FileCommands::Close()
+{
+    DocumentPage *page = m_window.activePage();
+    if (!page)
+        return;
+    if (m_window.IsModified()) {
+        const auto answer =
+            messages::confirm(&m_window, QStringLiteral("Deseja salvar o aplicativo ?"),
+                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        if (answer == QMessageBox::Cancel)
+            return;
+        // A save that was cancelled or failed keeps the page and its work.
+        if (answer == QMessageBox::Yes && !SaveCurrentDocument())
+            return;
+    }
+
+    m_window.destroyPage(page);
+    m_window.setStatusFolder(QString());
+    if (const DocumentPage *active = m_window.activePage())
+        m_window.setStatusFolder(folderOf(active->documentPath()));
+    // With no page left this leaves no current editor.
+    m_window.FocusCurrentEditor();
+}
+
+// --- The designer's part -------------------------------------------------------
+
+std::optional<QString> FileCommands::designObjectsText(DocumentPage &page)
+{
+    return m_window.designer().objectsText(page);
+}
+
+void FileCommands::detachSelection()
+{
+    m_window.designer().clearSelection();
+}
