@@ -122,6 +122,15 @@ public:
     void memoprogramaClick();
     void pagFormsChange();
 
+signals:
+    // The active page's document changed (an edit, a template, the designer);
+    // sent on every change, marked already or not.
+    void documentChanged(DocumentPage *page);
+    // The active page's modified mark was cleared (the document was saved).
+    void modifiedCleared(DocumentPage *page);
+    // `page` is about to be destroyed (closed).
+    void pageAboutToBeDestroyed(DocumentPage *page);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 

@@ -59,15 +59,20 @@ bool Tfrmprincipal::IsModified() const
 void Tfrmprincipal::MarkModified()
 {
     DocumentPage *page = activePage();
-    if (page && !page->caption().endsWith(QLatin1Char('*')))
+    if (!page)
+        return;
+    if (!page->caption().endsWith(QLatin1Char('*')))
         setPageCaption(page, page->caption() + QLatin1Char('*'));
+    emit documentChanged(page);
 }
 
 void Tfrmprincipal::ClearModified()
 {
     DocumentPage *page = activePage();
-    if (page && page->caption().endsWith(QLatin1Char('*')))
+    if (page && page->caption().endsWith(QLatin1Char('*'))) {
         setPageCaption(page, page->caption().chopped(1));
+        emit modifiedCleared(page);
+    }
 }
 
 void Tfrmprincipal::FocusCurrentEditor()
@@ -123,6 +128,7 @@ void Tfrmprincipal::destroyPage(DocumentPage *page)
     const int index = m_pagForms->indexOf(page);
     if (index < 0)
         return;
+    emit pageAboutToBeDestroyed(page);
     if (m_currentEditor == page->editor())
         m_currentEditor = nullptr;
     m_selectingQuietly = true;
