@@ -1,21 +1,49 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
+#include <QStringList>
+#include <memory>
 
+class JavacCompiler;
+class QListWidgetItem;
 class Tfrmprincipal;
 
-// Compiling the current document with javac, running its class in a terminal,
-// and the command prompt.
+// Compiling the current document with javac, running its class in a
+// terminal, the command prompt, and the log lines that lead back to the
+// source.
 class BuildCommands : public QObject
 {
     Q_OBJECT
 public:
     explicit BuildCommands(Tfrmprincipal &window);
+    ~BuildCommands() override;
 
+    // Saves the active document, compiles it in its own folder and shows the
+    // compiler's lines and the verdict in lstLog.
     void Compile();
+    // Writes "exec.bat" beside the saved document and starts it in a terminal.
     void Run();
+    // A terminal in the active document's folder (the working folder when no
+    // document is open).
     void Prompt();
+    // A compiler line of lstLog that names a file and line: shows that
+    // document with the caret on the line.
+    void lstLogDblClick(QListWidgetItem *item);
+
+    // The compiler behind Compile; its time limit is JavacCompiler's.
+    void setTimeLimit(int milliseconds);
+
+    // Item data of lstLog: marks the compiler's own lines and the folder the
+    // compile ran in. Other lines (the verdict, notes) carry neither.
+    static constexpr int CompilerLineRole = Qt::UserRole + 1;
+    static constexpr int CompileFolderRole = Qt::UserRole + 2;
 
 private:
+    // The one place where lstLog is filled.
+    void showCompilerLines(const QStringList &lines, const QString &folder);
+    void addLogLine(const QString &text);
+
     Tfrmprincipal &m_window;
+    std::unique_ptr<JavacCompiler> m_compiler;
 };

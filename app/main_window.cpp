@@ -63,6 +63,8 @@ Tfrmprincipal::Tfrmprincipal(const QString &programFolder, QWidget *parent)
     formFont.setStyleHint(QFont::SansSerif);
     setFont(formFont);
 
+    buildLayout();
+
     // The forms are created in this order, all hidden; each lives until the end.
     m_frmtipoarquivo = new Tfrmtipoarquivo(this);
     connect(m_frmtipoarquivo, &Tfrmtipoarquivo::createRequested, this,
@@ -74,7 +76,6 @@ Tfrmprincipal::Tfrmprincipal(const QString &programFolder, QWidget *parent)
     m_designer = std::make_unique<DesignerBridge>(*this);
     m_help = std::make_unique<HelpBridge>(*this);
 
-    buildLayout();
     buildMenus();
     buildToolbars();
     m_templates = std::make_unique<TemplateBridge>(*this);
