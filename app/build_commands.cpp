@@ -5,6 +5,7 @@
 #include "app/file_commands.h"
 #include "app/main_window.h"
 #include "common/message_boxes.h"
+#include "common/wait_cursor.h"
 #include "editor/syn_memo.h"
 #include "javatools/compiler_messages.h"
 #include "javatools/exec_script.h"
@@ -31,15 +32,6 @@ const QString kNoPublicClass =
 const QString kNotSaved = QStringLiteral("O documento ainda não foi salvo em uma pasta; salve-o "
                                          "(ou compile-o) antes de executar.");
 
-// The hourglass while the compiler runs; never over a message box.
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
 
 QString folderOf(const DocumentPage *page)
 {

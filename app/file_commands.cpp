@@ -5,6 +5,7 @@
 #include "app/document_page.h"
 #include "app/main_window.h"
 #include "common/message_boxes.h"
+#include "common/wait_cursor.h"
 #include "editor/syn_memo.h"
 #include "editor/text_file.h"
 
@@ -17,15 +18,6 @@ namespace {
 
 const QString kObjectsSuffix = QStringLiteral(".objects");
 
-// The hourglass while files are read and pages built; never over a question.
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
 
 QString quoted(const QString &path)
 {
