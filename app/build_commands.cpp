@@ -32,7 +32,6 @@ const QString kNoPublicClass =
 const QString kNotSaved = QStringLiteral("O documento ainda não foi salvo em uma pasta; salve-o "
                                          "(ou compile-o) antes de executar.");
 
-
 QString folderOf(const DocumentPage *page)
 {
     const QString path = page ? page->documentPath() : QString();

@@ -18,7 +18,6 @@ namespace {
 
 const QString kObjectsSuffix = QStringLiteral(".objects");
 
-
 QString quoted(const QString &path)
 {
     return QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"');
