@@ -7,6 +7,7 @@
 #include "common/message_boxes.h"
 #include "common/wait_cursor.h"
 #include "editor/syn_memo.h"
+#include "javatools/compiler_explanations.h"
 #include "javatools/compiler_messages.h"
 #include "javatools/exec_script.h"
 #include "javatools/javac_compiler.h"
@@ -117,10 +118,20 @@ void BuildCommands::showCompilerLines(const QStringList &lines, const QString &f
 {
     QListWidget *log = m_window.lstLog();
     log->clear();
-    for (const QString &line : lines) {
-        auto *item = new QListWidgetItem(line, log);
-        item->setData(CompilerLineRole, true);
-        item->setData(CompileFolderRole, folder);
+    // Below each message it knows, a line in Portuguese says what is wrong.
+    // Those lines carry no compiler role, so the double-click passes them by.
+    for (const ExplainedLine &line : CompilerExplanations::standard().interleave(lines)) {
+        auto *item = new QListWidgetItem(line.text, log);
+        if (line.explanation) {
+            item->setForeground(QColor(0, 90, 160));
+            QFont font = log->font();
+            font.setItalic(true);
+            item->setFont(font);
+            item->setToolTip(line.text.trimmed());
+        } else {
+            item->setData(CompilerLineRole, true);
+            item->setData(CompileFolderRole, folder);
+        }
     }
 }
 

@@ -9,7 +9,9 @@
 #include "editor/syn_memo.h"
 #include "editor/text_file.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCompleter>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -42,6 +44,14 @@ QFileDialog *makeFileDialog(QWidget *parent, const QString &objectName,
     dialog->setNameFilters({QStringLiteral("Arquivo Fonte (*.java)"),
                             QStringLiteral("Arquivo Fonte (*.*)")});
     dialog->setDefaultSuffix(QStringLiteral("java"));
+    // The dialog is hidden, not destroyed, after each use: a name completion
+    // list still open would stay on the screen and take the keys.
+    QObject::connect(dialog, &QDialog::finished, dialog, [dialog] {
+        for (QCompleter *completer : dialog->findChildren<QCompleter *>()) {
+            if (completer->popup())
+                completer->popup()->hide();
+        }
+    });
     return dialog;
 }
 
@@ -236,6 +246,7 @@ bool FileCommands::saveActiveDocumentAs(const QString &fileName)
 
     page->insertPath(path);
     m_window.setStatusFolder(QFileInfo(path).absolutePath());
+    m_window.ClearModified();
     m_window.setPageCaption(page, QFileInfo(path).fileName());
     // The source is on disk under its new name; a design that could not be
     // written keeps the page marked.

@@ -3,6 +3,7 @@
 #include "app/build_commands.h"
 #include "app/file_commands.h"
 #include "editor/syn_memo.h"
+#include "javatools/compiler_explanations.h"
 
 #include <QAction>
 #include <QDir>
@@ -71,11 +72,15 @@ private:
         return w.files().openFile(path);
     }
 
+    // The log as javac and the verdict wrote it, without the explanations.
     static QStringList logLines(Tfrmprincipal &w)
     {
         QStringList lines;
-        for (int i = 0; i < w.lstLog()->count(); ++i)
-            lines << w.lstLog()->item(i)->text();
+        for (int i = 0; i < w.lstLog()->count(); ++i) {
+            const QString text = w.lstLog()->item(i)->text();
+            if (!text.startsWith(CompilerExplanations::linePrefix()))
+                lines << text;
+        }
         return lines;
     }
 
@@ -152,6 +157,13 @@ private slots:
         qputenv("PATH", path);
         QCOMPARE(boxesDuring([&] { w.build().Compile(); }), boxes);
         QCOMPARE(logLines(w), log);
+        if (QTest::currentDataTag() == QByteArray("syntax error")) {
+            // The explanation follows the message it explains, naming its line.
+            const QString explanation = w.lstLog()->item(3)->text();
+            QVERIFY(explanation.startsWith(CompilerExplanations::linePrefix()));
+            QVERIFY2(explanation.contains("linha 2"), qPrintable(explanation));
+            QCOMPARE(w.lstLog()->item(4)->text(), QString("1 error"));
+        }
         // Every compile that starts javac makes running possible.
         const bool started = log != QStringList{"old line"};
         QCOMPARE(w.button("spdbexecutar")->isEnabled(), started);

@@ -1,0 +1,423 @@
+#include "javatools/compiler_explanations.h"
+
+#include <QFile>
+#include <QMap>
+#include <QStringDecoder>
+
+#include <optional>
+
+static void initExplanationResources()
+{
+    // The resource lives in a static library: register it explicitly.
+    Q_INIT_RESOURCE(explanations);
+}
+
+// The fields of one "[name]" block of the table text, before they become an entry.
+struct CompilerExplanations::Block
+{
+    int line = 0;
+    QString id;
+    QStringList keys;
+    QStringList values;
+    QList<int> lines;
+};
+
+namespace {
+
+const QStringList builtInNames = {QStringLiteral("linha"), QStringLiteral("coluna"),
+                                  QStringLiteral("local"), QStringLiteral("arquivo")};
+
+const QRegularExpression &placeholder()
+{
+    static const QRegularExpression expression(QStringLiteral("\\{([^{}\\s]+)\\}"));
+    return expression;
+}
+
+// "Explicação" and "explicacao" are the same key: teachers type either.
+QString normalizedKey(const QString &key)
+{
+    QString result;
+    for (const QChar c : key.trimmed().toLower().normalized(QString::NormalizationForm_D))
+        if (c.category() != QChar::Mark_NonSpacing)
+            result.append(c);
+    return result;
+}
+
+QString atLine(int line, const QString &what)
+{
+    return QStringLiteral("linha %1: %2").arg(line).arg(what);
+}
+
+std::optional<JavacMessage::Kind> kindNamed(const QString &name)
+{
+    const QString key = normalizedKey(name);
+    if (key == QLatin1String("erro") || key == QLatin1String("error"))
+        return JavacMessage::Kind::Error;
+    if (key == QLatin1String("aviso") || key == QLatin1String("warning"))
+        return JavacMessage::Kind::Warning;
+    if (key == QLatin1String("nota") || key == QLatin1String("note"))
+        return JavacMessage::Kind::Note;
+    return std::nullopt;
+}
+
+bool isCaretLine(const QString &line)
+{
+    return line.trimmed() == QLatin1String("^");
+}
+
+bool isIndented(const QString &line)
+{
+    return !line.isEmpty() && (line.front() == QLatin1Char(' ') || line.front() == QLatin1Char('\t'))
+           && !line.trimmed().isEmpty();
+}
+
+QString withoutLineEnd(QString line)
+{
+    while (line.endsWith(QLatin1Char('\r')) || line.endsWith(QLatin1Char('\n')))
+        line.chop(1);
+    return line;
+}
+
+} // namespace
+
+const CompilerExplanations &CompilerExplanations::standard()
+{
+    static const CompilerExplanations table = [] {
+        initExplanationResources();
+        QFile file(standardTablePath());
+        QString text;
+        if (file.open(QIODevice::ReadOnly))
+            text = QStringDecoder(QStringDecoder::Utf8)(file.readAll());
+        CompilerExplanations result(text);
+        if (text.isEmpty())
+            result.m_errors.prepend(QStringLiteral("a tabela %1 não pôde ser lida").arg(standardTablePath()));
+        for (const QString &error : result.m_errors)
+            qWarning("explicacoes.txt: %s", qPrintable(error));
+        return result;
+    }();
+    return table;
+}
+
+QString CompilerExplanations::standardTablePath()
+{
+    return QStringLiteral(":/javatools/explicacoes.txt");
+}
+
+QString CompilerExplanations::linePrefix()
+{
+    return QStringLiteral("    → ");
+}
+
+CompilerExplanations::CompilerExplanations(const QString &tableText)
+{
+    parse(tableText);
+}
+
+void CompilerExplanations::parse(const QString &tableText)
+{
+    static const QRegularExpression header(QStringLiteral("^\\[([^\\]]*)\\]$"));
+    static const QRegularExpression field(QStringLiteral("^([^:]+):(.*)$"));
+    std::optional<Block> block;
+    bool inTerms = false;
+    const QStringList lines = tableText.split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        const int number = i + 1;
+        const QString raw = withoutLineEnd(lines.at(i));
+        const QString line = raw.trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        if (const QRegularExpressionMatch match = header.match(line); match.hasMatch()) {
+            if (block)
+                finishBlock(*block);
+            block.reset();
+            const QString id = match.captured(1).trimmed();
+            inTerms = normalizedKey(id) == QLatin1String("termos");
+            if (inTerms)
+                continue;
+            block = Block{number, id, {}, {}, {}};
+            continue;
+        }
+        if (inTerms) {
+            const qsizetype equals = line.indexOf(QLatin1Char('='));
+            if (equals <= 0 || line.mid(equals + 1).trimmed().isEmpty())
+                m_errors << atLine(number, QStringLiteral("um termo se escreve \"texto do javac = texto em português\""));
+            else
+                m_terms.append({line.left(equals).trimmed(), line.mid(equals + 1).trimmed()});
+            continue;
+        }
+        if (!block) {
+            m_errors << atLine(number, QStringLiteral("texto fora de uma explicação (falta o [nome] antes)"));
+            continue;
+        }
+        // An indented line continues the field above it, so that long texts stay readable.
+        if (isIndented(raw) && !block->values.isEmpty()) {
+            block->values.last() += QLatin1Char(' ') + line;
+            continue;
+        }
+        const QRegularExpressionMatch match = field.match(line);
+        if (!match.hasMatch()) {
+            m_errors << atLine(number, QStringLiteral("esperava \"campo: valor\""));
+            continue;
+        }
+        block->keys << normalizedKey(match.captured(1));
+        block->values << match.captured(2).trimmed();
+        block->lines << number;
+    }
+    if (block)
+        finishBlock(*block);
+}
+
+namespace {
+
+// A pattern is javac's text with {name} wherever any text may stand; runs of
+// spaces match any run of spaces, since javac pads its detail lines.
+std::optional<QPair<QRegularExpression, QStringList>> compilePattern(const QString &pattern)
+{
+    QString regex = QStringLiteral("^");
+    QStringList names;
+    qsizetype from = 0;
+    const auto literal = [&](const QString &text) {
+        const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (text.startsWith(QLatin1Char(' ')))
+            regex += QStringLiteral("\\s+");
+        for (qsizetype w = 0; w < words.size(); ++w) {
+            if (w > 0)
+                regex += QStringLiteral("\\s+");
+            regex += QRegularExpression::escape(words.at(w));
+        }
+        if (text.endsWith(QLatin1Char(' ')) && !words.isEmpty())
+            regex += QStringLiteral("\\s+");
+    };
+    const QString simplified = pattern.simplified();
+    for (const auto &match : placeholder().globalMatch(simplified)) {
+        literal(simplified.mid(from, match.capturedStart() - from));
+        regex += QStringLiteral("(.*?)");
+        names << match.captured(1);
+        from = match.capturedEnd();
+    }
+    literal(simplified.mid(from));
+    regex += QStringLiteral("$");
+    QRegularExpression expression(regex);
+    if (!expression.isValid())
+        return std::nullopt;
+    return qMakePair(expression, names);
+}
+
+} // namespace
+
+void CompilerExplanations::finishBlock(const Block &block)
+{
+    const int errorsBefore = int(m_errors.size());
+    const auto error = [&](int line, const QString &what) { m_errors << atLine(line, what); };
+    static const QRegularExpression validId(QStringLiteral("^[a-z0-9_]+$"));
+    if (!validId.match(block.id).hasMatch())
+        error(block.line, QStringLiteral("o nome [%1] deve ter só letras minúsculas sem acento, algarismos e _").arg(block.id));
+    for (const Entry &other : std::as_const(m_entries))
+        if (other.id == block.id)
+            error(block.line, QStringLiteral("o nome [%1] já foi usado").arg(block.id));
+
+    Entry entry;
+    entry.id = block.id;
+    QStringList messageNamesCommon;
+    QStringList detailNames;
+    bool firstMessage = true;
+    int texts = 0;
+    for (qsizetype i = 0; i < block.keys.size(); ++i) {
+        const QString &key = block.keys.at(i);
+        const QString &value = block.values.at(i);
+        const int line = block.lines.at(i);
+        if (key == QLatin1String("tipo")) {
+            if (const auto kind = kindNamed(value))
+                entry.kind = *kind;
+            else
+                error(line, QStringLiteral("tipo \"%1\" desconhecido (use erro, aviso ou nota)").arg(value));
+        } else if (key == QLatin1String("mensagem") || key == QLatin1String("detalhe")) {
+            const auto compiled = compilePattern(value);
+            if (value.isEmpty() || !compiled) {
+                error(line, QStringLiteral("o padrão \"%1\" não pode ser usado").arg(value));
+                continue;
+            }
+            for (const QString &name : compiled->second)
+                if (builtInNames.contains(name))
+                    error(line, QStringLiteral("{%1} é preenchido pelo programa; dê outro nome a esta parte").arg(name));
+            if (key == QLatin1String("mensagem")) {
+                entry.messages.append({compiled->first, compiled->second});
+                if (firstMessage)
+                    messageNamesCommon = compiled->second;
+                else
+                    messageNamesCommon.removeIf([&](const QString &n) { return !compiled->second.contains(n); });
+                firstMessage = false;
+            } else {
+                entry.details.append({compiled->first, compiled->second});
+                detailNames << compiled->second;
+            }
+        } else if (key == QLatin1String("explicacao")) {
+            entry.text = value;
+            ++texts;
+        } else {
+            error(line, QStringLiteral("campo \"%1\" desconhecido (use tipo, mensagem, detalhe ou explicação)").arg(key));
+        }
+    }
+    if (entry.messages.isEmpty())
+        error(block.line, QStringLiteral("[%1] não tem mensagem").arg(block.id));
+    if (texts != 1)
+        error(block.line, QStringLiteral("[%1] precisa de uma explicação, e só uma").arg(block.id));
+    for (const auto &match : placeholder().globalMatch(entry.text)) {
+        const QString name = match.captured(1);
+        if (!builtInNames.contains(name) && !messageNamesCommon.contains(name) && !detailNames.contains(name))
+            error(block.line, QStringLiteral("[%1]: {%2} não aparece na mensagem nem nos detalhes").arg(block.id, name));
+    }
+    if (m_errors.size() == errorsBefore)
+        m_entries.append(entry);
+}
+
+QList<JavacMessage> CompilerExplanations::parseMessages(const QStringList &compilerLines)
+{
+    static const QRegularExpression located(QStringLiteral("^(.*?\\.java):(\\d+): (error|warning): (.*)$"));
+    static const QRegularExpression unlocated(QStringLiteral("^(error|warning): (.*)$"));
+    static const QRegularExpression note(QStringLiteral("^Note: (.*)$"));
+    QList<JavacMessage> result;
+    const qsizetype count = compilerLines.size();
+    qsizetype row = 0;
+    while (row < count) {
+        const QString line = withoutLineEnd(compilerLines.at(row));
+        JavacMessage message;
+        if (const auto match = located.match(line); match.hasMatch()) {
+            message.file = match.captured(1);
+            message.line = match.captured(2).toInt();
+            message.kind = match.captured(3) == QLatin1String("error") ? JavacMessage::Kind::Error
+                                                                       : JavacMessage::Kind::Warning;
+            message.text = match.captured(4);
+        } else if (const auto match = unlocated.match(line); match.hasMatch()) {
+            message.kind = match.captured(1) == QLatin1String("error") ? JavacMessage::Kind::Error
+                                                                       : JavacMessage::Kind::Warning;
+            message.text = match.captured(2);
+        } else if (const auto match = note.match(line); match.hasMatch()) {
+            message.kind = JavacMessage::Kind::Note;
+            message.text = match.captured(1);
+        } else {
+            ++row;
+            continue;
+        }
+        message.text = message.text.trimmed();
+        message.firstRow = int(row);
+        qsizetype next = row + 1;
+        // The echoed source line is recognised by the caret line under it, so
+        // a source line that happens to look like a message is never read as one.
+        if (next + 1 < count && isCaretLine(compilerLines.at(next + 1))) {
+            message.column = int(compilerLines.at(next + 1).indexOf(QLatin1Char('^'))) + 1;
+            next += 2;
+        }
+        while (next < count && isIndented(withoutLineEnd(compilerLines.at(next))))
+            message.details << compilerLines.at(next++).simplified();
+        // javac follows a note with how to see its details; the explanation
+        // goes below both.
+        if (message.kind == JavacMessage::Kind::Note)
+            while (next < count && compilerLines.at(next).startsWith(QLatin1String("Note: Recompile with ")))
+                message.details << compilerLines.at(next++).simplified();
+        message.lastRow = int(next - 1);
+        result.append(message);
+        row = next;
+    }
+    return result;
+}
+
+bool CompilerExplanations::match(const Entry &entry, const JavacMessage &message,
+                                 QHash<QString, QString> &values) const
+{
+    if (entry.kind != message.kind)
+        return false;
+    const auto capture = [&](const Pattern &pattern, const QRegularExpressionMatch &found) {
+        for (qsizetype i = 0; i < pattern.names.size(); ++i)
+            values.insert(pattern.names.at(i), found.captured(int(i + 1)));
+    };
+    bool matched = false;
+    for (const Pattern &pattern : entry.messages) {
+        const QRegularExpressionMatch found = pattern.regex.match(message.text);
+        if (found.hasMatch()) {
+            capture(pattern, found);
+            matched = true;
+            break;
+        }
+    }
+    if (!matched)
+        return false;
+    for (const Pattern &pattern : entry.details) {
+        bool detailFound = false;
+        for (const QString &detail : message.details) {
+            const QRegularExpressionMatch found = pattern.regex.match(detail);
+            if (found.hasMatch()) {
+                capture(pattern, found);
+                detailFound = true;
+                break;
+            }
+        }
+        if (!detailFound)
+            return false;
+    }
+    return true;
+}
+
+QString CompilerExplanations::fill(const QString &text, const JavacMessage &message,
+                                   QHash<QString, QString> values) const
+{
+    for (QString &value : values)
+        for (const Term &term : m_terms)
+            value.replace(term.javac, term.portuguese);
+    values.insert(QStringLiteral("linha"), QString::number(message.line));
+    values.insert(QStringLiteral("coluna"), message.column > 0 ? QString::number(message.column) : QStringLiteral("?"));
+    values.insert(QStringLiteral("arquivo"), message.file);
+    QString where = QStringLiteral("linha %1").arg(message.line);
+    if (message.column > 0)
+        where += QStringLiteral(", coluna %1").arg(message.column);
+    values.insert(QStringLiteral("local"), where);
+
+    // One pass over the text: values that contain braces are never expanded again.
+    QString result;
+    qsizetype from = 0;
+    for (const auto &match : placeholder().globalMatch(text)) {
+        result += text.mid(from, match.capturedStart() - from);
+        result += values.value(match.captured(1));
+        from = match.capturedEnd();
+    }
+    result += text.mid(from);
+    return result;
+}
+
+QList<CompilerExplanation> CompilerExplanations::explain(const QStringList &compilerLines) const
+{
+    QList<CompilerExplanation> result;
+    for (const JavacMessage &message : parseMessages(compilerLines)) {
+        for (const Entry &entry : m_entries) {
+            QHash<QString, QString> values;
+            if (!match(entry, message, values))
+                continue;
+            result.append({entry.id, message.firstRow, message.lastRow, message.line, message.column,
+                           fill(entry.text, message, values)});
+            break;
+        }
+    }
+    return result;
+}
+
+QList<ExplainedLine> CompilerExplanations::interleave(const QStringList &compilerLines) const
+{
+    QMultiMap<int, CompilerExplanation> below;
+    for (const CompilerExplanation &explanation : explain(compilerLines))
+        below.insert(explanation.lastRow, explanation);
+    QList<ExplainedLine> result;
+    for (int row = 0; row < compilerLines.size(); ++row) {
+        result.append({compilerLines.at(row), false, row});
+        for (auto it = below.constFind(row); it != below.constEnd() && it.key() == row; ++it)
+            result.append({linePrefix() + it->text, true, it->messageRow});
+    }
+    return result;
+}
+
+QStringList CompilerExplanations::ids() const
+{
+    QStringList result;
+    for (const Entry &entry : m_entries)
+        result << entry.id;
+    return result;
+}

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+
+// One message of javac's output, from its first line ("Hello.java:12: error:
+// …", "warning: …" or "Note: …") to its last detail line.
+struct JavacMessage
+{
+    enum class Kind { Error, Warning, Note };
+
+    Kind kind = Kind::Error;
+    QString file;       // empty when the message names no file
+    int line = 0;       // 0 when the message names no line
+    int column = 0;     // 1-based, from the caret line; 0 when there is none
+    QString text;       // the message after "error: ", "warning: " or "Note: "
+    QStringList details; // the indented lines after the caret ("symbol: variable x"), spaces collapsed
+    int firstRow = -1;  // rows of the compiler's lines the message spans
+    int lastRow = -1;
+};
+
+// A compiler message that the table explains, and the explanation that goes
+// right below it.
+struct CompilerExplanation
+{
+    QString id;          // the table entry; also the anchor of its section in the help
+    int messageRow = -1; // the message's first row in the compiler's lines
+    int lastRow = -1;    // its last row: the explanation is shown below this one
+    int line = 0;        // source line the message names, 0 for none
+    int column = 0;      // 1-based caret column, 0 when javac shows none
+    QString text;        // the Portuguese explanation with its placeholders filled in
+};
+
+// A row of the log once the explanations sit below their messages.
+struct ExplainedLine
+{
+    QString text;
+    bool explanation = false; // false: a line exactly as javac wrote it
+    // The compiler row this line is; for an explanation, its message's first row.
+    int compilerRow = -1;
+};
+
+// The table of Portuguese explanations of javac's messages (a text file a
+// teacher can read and extend, see explicacoes.txt) and the matching of a
+// compile's output against it.
+class CompilerExplanations
+{
+public:
+    // The table built into the program.
+    static const CompilerExplanations &standard();
+    // Resource path of the built-in table.
+    static QString standardTablePath();
+    // What goes in front of an explanation shown as a log line.
+    static QString linePrefix();
+
+    explicit CompilerExplanations(const QString &tableText);
+
+    // For every message of `compilerLines` that an entry matches (the first
+    // matching entry wins), its explanation, in the order of the messages.
+    QList<CompilerExplanation> explain(const QStringList &compilerLines) const;
+    // The compiler's lines with each explanation, prefixed by linePrefix(),
+    // inserted below the last line of its message.
+    QList<ExplainedLine> interleave(const QStringList &compilerLines) const;
+
+    // The messages of javac's output, whether explained or not.
+    static QList<JavacMessage> parseMessages(const QStringList &compilerLines);
+
+    QStringList ids() const;
+    // Faults of the table text, one per line ("linha 12: …"); empty when sound.
+    QStringList errors() const { return m_errors; }
+
+private:
+    struct Pattern
+    {
+        QRegularExpression regex;
+        QStringList names; // the placeholder of each capture group, in order
+    };
+    struct Entry
+    {
+        QString id;
+        JavacMessage::Kind kind = JavacMessage::Kind::Error;
+        QList<Pattern> messages; // alternatives: one of them must match
+        QList<Pattern> details;  // each must match one detail line
+        QString text;
+    };
+    struct Term
+    {
+        QString javac;
+        QString portuguese;
+    };
+    struct Block;
+
+    void parse(const QString &tableText);
+    void finishBlock(const Block &block);
+    bool match(const Entry &entry, const JavacMessage &message, QHash<QString, QString> &values) const;
+    QString fill(const QString &text, const JavacMessage &message, QHash<QString, QString> values) const;
+
+    QList<Entry> m_entries;
+    QList<Term> m_terms;
+    QStringList m_errors;
+};

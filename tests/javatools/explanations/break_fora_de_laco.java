@@ -1,0 +1,8 @@
+// espera: break_fora_de_laco na linha 5
+class Programa {
+    public static void main(String[] args) {
+        if (args.length == 0) {
+            break;
+        }
+    }
+}

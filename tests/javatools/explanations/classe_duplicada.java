@@ -1,0 +1,5 @@
+// espera: classe_duplicada na linha 4
+class Programa {
+}
+class Programa {
+}

@@ -1,0 +1,6 @@
+// espera: system_minusculo na linha 4
+class Programa {
+    public static void main(String[] args) {
+        system.out.println("Olá");
+    }
+}
