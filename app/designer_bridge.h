@@ -9,19 +9,25 @@
 class DesignerSession;
 class DesignPage;
 class DocumentPage;
+class TemplateBridge;
+class TForm5;
+class Tfrmmenu;
 class Tfrmprincipal;
+class TfrmEventos;
 class TStretchHandle;
 class QWidget;
 struct NamingCounters;
 
 // Connects the form designer to the main window: builds the design page of a
 // Swing window document, gives saving its objects text, and holds the
-// designer's share of the window's state (the naming counters and the
-// selection handle `mover`, shared by every document).
+// designer's share of the window's state (the naming counters, the selection
+// handle `mover`, shared by every document, and the menu-bar, properties and
+// events dialogs).
 class DesignerBridge : public QObject
 {
     Q_OBJECT
 public:
+    // Creates the dialogs frmmenu, Form5 and frmEventos, in this order.
     explicit DesignerBridge(Tfrmprincipal &window);
     ~DesignerBridge() override;
 
@@ -47,7 +53,19 @@ public:
     void setPropertiesDialog(std::function<void()> show);
     void setEventsDialog(std::function<void()> show);
 
+    // "Criar Menu" opens the menu-bar editor, which hands its code to the
+    // two-block entry of `templates`.
+    void connectMenuEditor(TemplateBridge &templates);
+
+    Tfrmmenu &frmmenu() { return *m_frmmenu; }
+    TForm5 &Form5() { return *m_form5; }
+    TfrmEventos &frmEventos() { return *m_frmEventos; }
+
 private:
     Tfrmprincipal &m_window;
     std::unique_ptr<DesignerSession> m_session;
+    // Children of the window, which deletes them.
+    Tfrmmenu *m_frmmenu = nullptr;
+    TForm5 *m_form5 = nullptr;
+    TfrmEventos *m_frmEventos = nullptr;
 };

@@ -79,6 +79,7 @@ Tfrmprincipal::Tfrmprincipal(const QString &programFolder, QWidget *parent)
     buildMenus();
     buildToolbars();
     m_templates = std::make_unique<TemplateBridge>(*this);
+    m_designer->connectMenuEditor(*m_templates);
     applyStartState();
 }
 

@@ -1,0 +1,264 @@
+#include "designer/event_listeners.h"
+
+#include "designer/code_lines.h"
+#include "designer/swing_codegen.h"
+#include "editor/syn_java_syn.h"
+
+namespace {
+
+constexpr int kChangeEvent = 3;
+const QString kEventImport = QStringLiteral("import javax.swing.event.*;");
+
+QString blanks(int count)
+{
+    return QString(count, QLatin1Char(' '));
+}
+
+// The first place where `text` stands in `all` as the start of a name (not
+// inside a longer one), from `from` on; -1 when there is none.
+qsizetype findAfterNameStart(const QString &all, const QString &text, qsizetype from = 0)
+{
+    for (qsizetype at = all.indexOf(text, from); at >= 0; at = all.indexOf(text, at + 1)) {
+        if (at == 0 || !TSynJavaSyn::IsIdentChar(all.at(at - 1)))
+            return at;
+    }
+    return -1;
+}
+
+// Where the name ends there too, so "public semnome1" is not found in
+// "public semnome10".
+qsizetype findWholeName(const QString &all, const QString &text)
+{
+    for (qsizetype at = findAfterNameStart(all, text); at >= 0;
+         at = findAfterNameStart(all, text, at + 1)) {
+        const qsizetype end = at + text.size();
+        if (end >= all.size() || !TSynJavaSyn::IsIdentChar(all.at(end)))
+            return at;
+    }
+    return -1;
+}
+
+// The handler's header line inside the component's first listener of the
+// event: the listener is found by `lineOne`, the header by `header` within
+// the lines that the listener statement spans.
+int findHeaderLine(const CodeLines &code, const QString &lineOne, const QString &header)
+{
+    const qsizetype at = findAfterNameStart(code.Text(), lineOne);
+    if (at < 0)
+        return -1;
+    const int first = code.LineOfOffset(int(at));
+    const int span = BlockLineCount(code, first, QStringLiteral("("), QStringLiteral(")"));
+    for (int line = first; line < first + span; ++line) {
+        if (code.Get(line).contains(header))
+            return line;
+    }
+    return -1;
+}
+
+// After the last import line (or at the top when there is none).
+int importInsertionLine(const CodeLines &code)
+{
+    int after = 0;
+    const int count = code.Count();
+    for (int i = 0; i < count; ++i) {
+        const QString line = code.Get(i).trimmed();
+        if (line.startsWith(QLatin1String("import ")) || line.startsWith(QLatin1String("package ")))
+            after = i + 1;
+    }
+    return after;
+}
+
+} // namespace
+
+const std::array<EventTemplate, kEventCount> &eventTemplates()
+{
+    static const std::array<EventTemplate, kEventCount> table = {{
+        {"Click", ".addMouseListener( new MouseAdapter() {", 12,
+         "public void mouseClicked(MouseEvent evento) {", 13, 12},
+        {"MouseMove", ".addMouseMotionListener(new MouseMotionAdapter() {", 12,
+         "public void mouseMoved(MouseEvent e) {", 16, 12},
+        {"MouseDown", ".addMouseListener(new MouseAdapter() {", 12,
+         "public void mousePressed(MouseEvent evento) {", 16, 8},
+        {"Change", ".addCaretListener(new CaretListener() {", 8,
+         "public void caretUpdate(CaretEvent e) {", 16, 8},
+        {"Focus", ".addFocusListener(new FocusAdapter() {", 4,
+         "public void focusGained(FocusEvent e) {", 9, 4},
+        {"LostFocus", ".addFocusListener(new FocusAdapter() {", 12,
+         "public void focusLost(FocusEvent evt) {", 16, 12},
+        {"KeyPress", ".addKeyListener(new KeyAdapter() {", 8,
+         "public void keyPressed(KeyEvent event) {", 16, 8},
+    }};
+    return table;
+}
+
+QStringList eventTemplateLines(int event, const QString &name)
+{
+    const EventTemplate &t = eventTemplates().at(event);
+    return {
+        name + QString::fromUtf8(t.opening),
+        blanks(t.headerIndent) + QString::fromUtf8(t.header),
+        blanks(t.markerIndent) + kCodeMarker,
+        blanks(t.closingIndent) + QStringLiteral("}});"),
+    };
+}
+
+QString handlerHeader(int event)
+{
+    return QString::fromUtf8(eventTemplates().at(event).header);
+}
+
+std::optional<LoadedHandler> loadHandler(const CodeLines &code, int event, const QString &name)
+{
+    if (event < 0 || event >= kEventCount || name.isEmpty())
+        return std::nullopt;
+    const QString lineOne = name + QString::fromUtf8(eventTemplates().at(event).opening);
+    // Found without its blanks, so a header indented by hand is still shown.
+    const int header = findHeaderLine(code, lineOne, handlerHeader(event));
+    if (header < 0)
+        return std::nullopt;
+    const int span = BlockLineCount(code, header, QStringLiteral("{"), QStringLiteral("}"));
+    LoadedHandler loaded;
+    loaded.headerLine = header;
+    for (int line = header + 1; line <= header + span - 2; ++line)
+        loaded.body.append(code.Get(line));
+    return loaded;
+}
+
+std::optional<int> blockClosingLine(const CodeLines &code, int firstLine, const QString &open,
+                                    const QString &close, int *openingLine)
+{
+    int depth = 0;
+    bool opened = false;
+    const int count = code.Count();
+    for (int i = std::max(firstLine, 0); i < count; ++i) {
+        QString rest = code.Get(i);
+        // The same walk as BlockLineCount: a closing mark before the line's
+        // first opening one is dropped with it.
+        while (rest.contains(open) || rest.contains(close)) {
+            if (rest.contains(open)) {
+                ++depth;
+                if (!opened && openingLine)
+                    *openingLine = i;
+                opened = true;
+                rest = rest.mid(rest.indexOf(open) + open.size());
+                const qsizetype nextOpen = rest.indexOf(open);
+                const qsizetype nextClose = rest.indexOf(close);
+                if (nextOpen >= 0 && nextClose >= 0 && nextOpen < nextClose)
+                    continue;
+            }
+            if (rest.contains(close)) {
+                --depth;
+                rest = rest.mid(rest.indexOf(close) + close.size());
+            }
+        }
+        if (opened && depth <= 0)
+            return i;
+        if (!opened && depth < 0)
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+ListenerWrite writeListener(CodeLines &code, int event, const QString &name,
+                            const QStringList &statements)
+{
+    ListenerWrite write;
+    if (event < 0 || event >= kEventCount || name.isEmpty())
+        return write;
+    const QStringList lines = eventTemplateLines(event, name);
+
+    // An existing handler with at least one body line gets the new body;
+    // its header is looked for with its blanks here.
+    const int header = findHeaderLine(code, lines.at(0), lines.at(1));
+    const int span =
+        header < 0 ? 0 : BlockLineCount(code, header, QStringLiteral("{"), QStringLiteral("}"));
+    if (header >= 0 && span - 2 >= 1) {
+        for (int i = 0; i < span - 2; ++i)
+            code.Delete(header + 1);
+        int line = header;
+        for (const QString &statement : statements)
+            code.Insert(++line, statement);
+        write.result = ListenerResult::Replaced;
+        write.caretLine = line;
+    } else {
+        int classLine = -1;
+        for (int i = 0; i < code.Count(); ++i) {
+            if (code.Get(i).contains(QLatin1String("extends JFrame"))) {
+                classLine = i;
+                break;
+            }
+        }
+        const QString head = QStringLiteral("public class ");
+        const qsizetype headAt = classLine < 0 ? -1 : code.Get(classLine).indexOf(head);
+        if (headAt < 0)
+            return write;
+        QString className = code.Get(classLine).mid(headAt + head.size()).trimmed();
+        const qsizetype blank = className.indexOf(QLatin1Char(' '));
+        const qsizetype brace = className.indexOf(QLatin1Char('{'));
+        if (blank >= 0)
+            className.truncate(blank);
+        else if (brace >= 0)
+            className.truncate(brace);
+        if (className.isEmpty())
+            return write;
+
+        const qsizetype constructorAt =
+            findWholeName(code.Text(), QLatin1String("public ") + className);
+        if (constructorAt < 0) {
+            write.result = ListenerResult::MissingConstructor;
+            return write;
+        }
+        const int constructorLine = code.LineOfOffset(int(constructorAt));
+        int openingLine = -1;
+        const std::optional<int> closing = blockClosingLine(
+            code, constructorLine, QStringLiteral("{"), QStringLiteral("}"), &openingLine);
+        if (!closing) {
+            write.result = ListenerResult::OpenConstructor;
+            return write;
+        }
+        // Lines go in above the closing line, which must not be the opening one.
+        if (*closing == openingLine) {
+            write.result = ListenerResult::OneLineConstructor;
+            return write;
+        }
+        int line = *closing;
+        for (const QString &templateLine : lines) {
+            if (templateLine.trimmed() == kCodeMarker) {
+                for (const QString &statement : statements)
+                    code.Insert(line++, statement);
+            } else {
+                code.Insert(line++, templateLine);
+            }
+        }
+        write.result = ListenerResult::Created;
+    }
+
+    // The caret listener and its event live in a package of their own.
+    if (event == kChangeEvent && !code.Text().contains(kEventImport)) {
+        const int at = importInsertionLine(code);
+        code.Insert(at, kEventImport);
+        write.importAdded = true;
+        if (write.caretLine >= at)
+            ++write.caretLine;
+    }
+    return write;
+}
+
+QString listenerMessage(ListenerResult result)
+{
+    switch (result) {
+    case ListenerResult::MissingClass:
+        return codegenMessage(CodegenResult::MissingClass);
+    case ListenerResult::MissingConstructor:
+        return codegenMessage(CodegenResult::MissingConstructor);
+    case ListenerResult::OpenConstructor:
+        return QStringLiteral("O bloco do método construtor não está fechado: falta \"}\"!");
+    case ListenerResult::OneLineConstructor:
+        return QStringLiteral("O método construtor abre e fecha na mesma linha: coloque o \"}\" "
+                              "final numa linha própria!");
+    case ListenerResult::Replaced:
+    case ListenerResult::Created:
+        break;
+    }
+    return {};
+}
