@@ -1,5 +1,6 @@
 #include "app/app_icon.h"
 #include "app/main_window.h"
+#include "app/recovery_manager.h"
 #include "app/translations.h"
 
 #include <QApplication>
@@ -16,5 +17,7 @@ int main(int argc, char *argv[])
 
     Tfrmprincipal window;
     window.showMaximized();
+    RecoveryManager recovery(window);
+    recovery.offerRecovery();
     return app.exec();
 }

@@ -56,6 +56,8 @@ public:
     // Destroys `page`; the following page (or the first) becomes active.
     void destroyPage(DocumentPage *page);
     int documentCounter() const { return m_documentCounter; }
+    // Moves the counter up to `n` (a document brought back keeps its number).
+    void ensureDocumentCounterAtLeast(int n);
 
     // The "Código" editor of the active page, or null when no page is open.
     TSynMemo *currentEditor() const { return m_currentEditor; }

@@ -123,6 +123,12 @@ DocumentPage *Tfrmprincipal::CreateDocumentPage(DocumentKind kind, const QString
     return page;
 }
 
+void Tfrmprincipal::ensureDocumentCounterAtLeast(int n)
+{
+    if (n > m_documentCounter)
+        m_documentCounter = n;
+}
+
 void Tfrmprincipal::destroyPage(DocumentPage *page)
 {
     const int index = m_pagForms->indexOf(page);
