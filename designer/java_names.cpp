@@ -1,5 +1,6 @@
 #include "designer/java_names.h"
 
+#include "common/java_words.h"
 #include "designer/code_lines.h"
 #include "editor/syn_java_syn.h"
 
@@ -8,18 +9,7 @@
 
 bool isJavaKeyword(const QString &word)
 {
-    static const QSet<QString> keywords = {
-        "abstract", "assert",    "boolean",    "break",     "byte",      "case",
-        "catch",    "char",      "class",      "const",     "continue",  "default",
-        "do",       "double",    "else",       "enum",      "extends",   "final",
-        "finally",  "float",     "for",        "goto",      "if",        "implements",
-        "import",   "instanceof", "int",       "interface", "long",      "native",
-        "new",      "package",   "private",    "protected", "public",    "return",
-        "short",    "static",    "strictfp",   "super",     "switch",    "synchronized",
-        "this",     "throw",     "throws",     "transient", "try",       "void",
-        "volatile", "while",     "true",       "false",     "null",      "_",
-    };
-    return keywords.contains(word);
+    return isJavaReservedWord(word);
 }
 
 int renameIdentifier(CodeLines &code, const QString &oldName, const QString &newName)

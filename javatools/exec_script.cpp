@@ -1,37 +1,14 @@
 #include "javatools/exec_script.h"
 
+#include "common/java_words.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QSet>
-
-namespace {
-
-bool isReservedWord(const QString &name)
-{
-    static const QSet<QString> words = [] {
-        QSet<QString> set;
-        for (const char *word :
-             {"abstract", "assert",     "boolean",   "break",      "byte",      "case",
-              "catch",    "char",       "class",     "const",      "continue",  "default",
-              "do",       "double",     "else",      "enum",       "extends",   "final",
-              "finally",  "float",      "for",       "goto",       "if",        "implements",
-              "import",   "instanceof", "int",       "interface",  "long",      "native",
-              "new",      "package",    "private",   "protected",  "public",    "return",
-              "short",    "static",     "strictfp",  "super",      "switch",    "synchronized",
-              "this",     "throw",      "throws",    "transient",  "try",       "void",
-              "volatile", "while",      "true",      "false",      "null",      "_"})
-            set.insert(QString::fromLatin1(word));
-        return set;
-    }();
-    return words.contains(name);
-}
-
-} // namespace
 
 bool ExecScript::isClassName(const QString &name)
 {
-    if (name.isEmpty() || isReservedWord(name))
+    if (name.isEmpty() || isJavaReservedWord(name))
         return false;
     for (qsizetype i = 0; i < name.size(); ++i) {
         const QChar c = name.at(i);
