@@ -121,7 +121,11 @@ void DesignPage::loadDesign(const QStringList &lines)
     for (const DesignedComponent &component : data.components)
         new PreviewControl(component, window->client());
     setWindow(window);
-    for (int i = 0; i < result.brokenBlocks; ++i)
+    // A file without any window block (empty, cut off before its first line,
+    // or no objects file at all) is as unreadable as a broken block: saving
+    // will replace it with the new design, so the student must know.
+    const int failures = result.brokenBlocks + (result.windowFound ? 0 : 1);
+    for (int i = 0; i < failures; ++i)
         m_session->showWarning(kObjectsLoadFailure);
 }
 

@@ -308,20 +308,29 @@ int BlockLineCount(const CodeLines &code, int firstLine, const QString &open, co
     int depth = 0;
     int count = 0;
     for (int i = firstLine; i < lineCount; ++i) {
-        QString rest = code.Get(i);
-        // Every pass drops at least one mark, so the line is used up.
-        while (rest.contains(open) || rest.contains(close)) {
-            if (rest.contains(open)) {
+        const QString line = code.Get(i);
+        // The marks in the order they stand. A close with nothing open (the
+        // "}" of "} else {") belongs to an earlier block and is passed over;
+        // jumping to the next open instead would skip the closes before it
+        // and run the block on over lines that are not part of it.
+        qsizetype at = 0;
+        for (;;) {
+            const qsizetype nextOpen = line.indexOf(open, at);
+            const qsizetype nextClose = line.indexOf(close, at);
+            if (nextOpen < 0 && nextClose < 0)
+                break;
+            // Where both marks match at once, the open wins, unless they are
+            // the same mark and something is open: then it closes.
+            const bool opens = nextOpen >= 0
+                               && (nextClose < 0 || nextOpen < nextClose
+                                   || (nextOpen == nextClose && (open != close || depth == 0)));
+            if (opens) {
                 ++depth;
-                rest = rest.mid(rest.indexOf(open) + open.size());
-                const qsizetype nextOpen = rest.indexOf(open);
-                const qsizetype nextClose = rest.indexOf(close);
-                if (nextOpen >= 0 && nextClose >= 0 && nextOpen < nextClose)
-                    continue;
-            }
-            if (rest.contains(close)) {
-                --depth;
-                rest = rest.mid(rest.indexOf(close) + close.size());
+                at = nextOpen + open.size();
+            } else {
+                if (depth > 0)
+                    --depth;
+                at = nextClose + close.size();
             }
         }
         ++count;

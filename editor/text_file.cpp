@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 #include <array>
 #include <cerrno>
@@ -202,11 +203,11 @@ QString TextFile::decode(const QByteArray &bytes, const QByteArray &encoding)
 {
     if (isWindows1252(encoding))
         return decodeWindows1252(bytes);
-    // QString::fromUtf8 drops a leading byte-order mark; keep it in the text
-    // so that it is written back.
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return QChar(0xFEFF) + QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
-    return QString::fromUtf8(bytes);
+    // QString::fromUtf8 drops a leading byte-order mark (also the second one
+    // of a file that starts with two); keep it in the text so that it is
+    // written back.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return utf8.decode(bytes);
 }
 
 QByteArray TextFile::encode(QStringView text, const QByteArray &encoding)
@@ -305,7 +306,15 @@ bool TextFile::fitsEncoding() const
 
 QByteArray TextFile::encodeObjects(const QString &text)
 {
-    return fitsWindows1252(text) ? encodeWindows1252(text) : text.toUtf8();
+    if (fitsWindows1252(text)) {
+        // The reader takes valid UTF-8 for UTF-8, and some Windows-1252
+        // texts ("ß°" is DF B0) happen to be valid UTF-8 of other characters:
+        // those are written in UTF-8, so that they read back as they were.
+        QByteArray bytes = encodeWindows1252(text);
+        if (!isValidUtf8(bytes) || decode(bytes, Utf8) == text)
+            return bytes;
+    }
+    return text.toUtf8();
 }
 
 QString TextFile::decodeObjects(const QByteArray &bytes)

@@ -10,6 +10,8 @@ packages=(
     fonts-liberation2 fonts-dejavu-core
     xterm
     appstream desktop-file-utils dpkg-dev
+    # The fuzz targets: clang with libFuzzer and the sanitizer runtimes.
+    clang libclang-rt-14-dev
 )
 # A full JDK (not the headless one) so that AWT and Swing programs can run.
 command -v javac >/dev/null 2>&1 || packages+=(openjdk-17-jdk)

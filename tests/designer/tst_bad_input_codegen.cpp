@@ -1,0 +1,71 @@
+#include "swing_skeleton.h"
+
+#include "designer/swing_codegen.h"
+
+#include <QTest>
+
+// Code that the student wrote around the generated lines: the remover takes
+// away a component's listener and nothing after it, however the student's
+// parentheses and braces are laid out on the line.
+class TestBadInputCodegen : public QObject
+{
+    Q_OBJECT
+private slots:
+    void blockFollowsTheMarksInOrder_data();
+    void blockFollowsTheMarksInOrder();
+    void removingKeepsTheStudentsLines();
+};
+
+void TestBadInputCodegen::blockFollowsTheMarksInOrder_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("open");
+    QTest::addColumn<QString>("close");
+    QTest::addColumn<int>("count");
+
+    const QStringList after{"setSize(400,300);", "setVisible(true);", "}"};
+    QTest::newRow("nested call, then another call")
+        << QStringList{"jButton1.addActionListener(new Acao(1)); x();"} + after << "(" << ")" << 1;
+    QTest::newRow("closed, then opened again on the same line")
+        << QStringList{"f(a(b), c); g(", "d);"} + after << "(" << ")" << 2;
+    QTest::newRow("else between the braces of a block")
+        << QStringList{"if (a) {", "} else {", "b();", "}", "c();"} << "{" << "}" << 4;
+    QTest::newRow("close before the first open belongs to the block before")
+        << QStringList{"} else {", "a;", "}", "b;"} << "{" << "}" << 3;
+}
+
+void TestBadInputCodegen::blockFollowsTheMarksInOrder()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QString, open);
+    QFETCH(QString, close);
+    QFETCH(int, count);
+    QCOMPARE(BlockLineCount(StringListCodeLines(lines), 0, open, close), count);
+}
+
+void TestBadInputCodegen::removingKeepsTheStudentsLines()
+{
+    StringListCodeLines code(swingSkeleton());
+    DesignedComponent button;
+    button.name = QStringLiteral("jButton1");
+    button.text = QStringLiteral("jButton1");
+    button.left = 24;
+    button.top = 16;
+    button.width = 75;
+    button.height = 25;
+    QCOMPARE(WriteComponentCode(code, button, "true", "true"), CodegenResult::Written);
+    const QStringList written = code.lines();
+    // The student's own listener, and the statements after it.
+    const int at = int(written.indexOf("       jButton1.setEnabled(true);")) + 1;
+    code.Insert(at, "       jButton1.addActionListener(new Tratador(this)); contar(1);");
+    code.Insert(at + 1, "       System.out.println(\"fim (do construtor)\");");
+
+    RemoveComponentCode(code, button, false);
+    QStringList expected = swingSkeleton();
+    expected.insert(int(expected.indexOf("       JANELA.setLayout(null);")) + 1,
+                    "       System.out.println(\"fim (do construtor)\");");
+    QCOMPARE(code.lines(), expected);
+}
+
+QTEST_GUILESS_MAIN(TestBadInputCodegen)
+#include "tst_bad_input_codegen.moc"
