@@ -131,30 +131,32 @@ std::optional<int> blockClosingLine(const CodeLines &code, int firstLine, const 
     bool opened = false;
     const int count = code.Count();
     for (int i = std::max(firstLine, 0); i < count; ++i) {
-        QString rest = code.Get(i);
-        // The same walk as BlockLineCount: a closing mark before the line's
-        // first opening one is dropped with it.
-        while (rest.contains(open) || rest.contains(close)) {
-            if (rest.contains(open)) {
+        const QString line = code.Get(i);
+        // The same walk as BlockLineCount: the marks in the order they stand,
+        // a close with nothing open passed over ("} else {" stays one level
+        // deep). A line that only closes before anything opened is no block.
+        qsizetype at = 0;
+        for (;;) {
+            const qsizetype nextOpen = line.indexOf(open, at);
+            const qsizetype nextClose = line.indexOf(close, at);
+            if (nextOpen < 0 && nextClose < 0)
+                break;
+            if (nextOpen >= 0 && (nextClose < 0 || nextOpen <= nextClose)) {
                 ++depth;
                 if (!opened && openingLine)
                     *openingLine = i;
                 opened = true;
-                rest = rest.mid(rest.indexOf(open) + open.size());
-                const qsizetype nextOpen = rest.indexOf(open);
-                const qsizetype nextClose = rest.indexOf(close);
-                if (nextOpen >= 0 && nextClose >= 0 && nextOpen < nextClose)
-                    continue;
-            }
-            if (rest.contains(close)) {
-                --depth;
-                rest = rest.mid(rest.indexOf(close) + close.size());
+                at = nextOpen + open.size();
+            } else {
+                if (depth > 0)
+                    --depth;
+                else if (!opened && nextOpen < 0)
+                    return std::nullopt;
+                at = nextClose + close.size();
             }
         }
         if (opened && depth <= 0)
             return i;
-        if (!opened && depth < 0)
-            return std::nullopt;
     }
     return std::nullopt;
 }

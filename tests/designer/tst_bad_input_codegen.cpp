@@ -1,5 +1,6 @@
 #include "swing_skeleton.h"
 
+#include "designer/event_listeners.h"
 #include "designer/swing_codegen.h"
 
 #include <QTest>
@@ -14,6 +15,7 @@ private slots:
     void blockFollowsTheMarksInOrder_data();
     void blockFollowsTheMarksInOrder();
     void removingKeepsTheStudentsLines();
+    void listenerGoesIntoAConstructorWithElse();
 };
 
 void TestBadInputCodegen::blockFollowsTheMarksInOrder_data()
@@ -65,6 +67,26 @@ void TestBadInputCodegen::removingKeepsTheStudentsLines()
     expected.insert(int(expected.indexOf("       JANELA.setLayout(null);")) + 1,
                     "       System.out.println(\"fim (do construtor)\");");
     QCOMPARE(code.lines(), expected);
+}
+
+void TestBadInputCodegen::listenerGoesIntoAConstructorWithElse()
+{
+    // The student's if/else inside the constructor, braces as they are
+    // usually typed.
+    QStringList lines = swingSkeleton();
+    const int body = int(lines.indexOf("       JANELA.setLayout(null);")) + 1;
+    lines.insert(body, "       if (true) {");
+    lines.insert(body + 1, "       } else {");
+    lines.insert(body + 2, "       }");
+    StringListCodeLines code(lines);
+    const int closing = int(lines.indexOf("}"));
+
+    QCOMPARE(writeListener(code, 0, "jButton1", {"a();"}).result, ListenerResult::Created);
+    // Above the constructor's own closing line, not at the end of the class.
+    QCOMPARE(code.Get(closing), QString("jButton1.addMouseListener( new MouseAdapter() {"));
+    QCOMPARE(code.Get(closing + 4), QString("}"));
+    QCOMPARE(code.Get(code.Count() - 1), QString("}"));
+    QCOMPARE(code.Get(code.Count() - 2), QString("        }"));
 }
 
 QTEST_GUILESS_MAIN(TestBadInputCodegen)
