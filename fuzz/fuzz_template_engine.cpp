@@ -8,6 +8,8 @@
 #include "templates/template_engine.h"
 #include "fuzz_support.h"
 
+#include <QRegularExpression>
+
 #include <climits>
 #include <cstdint>
 
@@ -97,17 +99,18 @@ void runCommand(const TemplateCommand &command, FuzzedDataProvider &data, LineLi
 void runNotation(FuzzedDataProvider &data, LineListEditor &editor, int &line,
                  TemplateState &state)
 {
-    const ScriptParse parsed = parseScript(fuzzsupport::utf8Text(data, 200));
+    const QString notation = fuzzsupport::utf8Text(data, 200);
+    // The notation is the catalogue's own, which never asks for thousands of
+    // blanks, repeats or advances; such counts would only measure memory.
+    static const QRegularExpression bigCount(QStringLiteral("\\d{4}"));
+    if (notation.contains(bigCount))
+        return;
+    const ScriptParse parsed = parseScript(notation);
     if (!parsed.ok())
         return;
     const int lines = textLines(parsed.script);
-    // The notation can ask for any repeat; the catalogue's are small.
-    if (lines < 0 || lines > 2000)
+    if (lines > 2000)
         return;
-    for (const ScriptStep &step : parsed.script) {
-        if (step.kind != ScriptStep::Kind::Text && step.count > 1000)
-            return;
-    }
     FuzzedDialogs dialogs(data);
     TemplateEngine engine(editor, line, state, dialogs);
     const QStringList before = editor.lines();

@@ -5,14 +5,14 @@
 # leak or running out of memory fails the run; every target runs either way,
 # and the executions of each are printed. The build folder is reused.
 #   BUILD_DIR     build folder (build-fuzz)
-#   FUZZ_SECONDS  time per target (45)
+#   FUZZ_SECONDS  time per target (60)
 #   FUZZ_TARGETS  names to run, separated by blanks (all)
 #   JOBS          parallel compile jobs (all cores)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 build_dir=${BUILD_DIR:-build-fuzz}
-seconds=${FUZZ_SECONDS:-45}
+seconds=${FUZZ_SECONDS:-60}
 jobs=${JOBS:-$(nproc)}
 
 ./scripts/setup.sh
@@ -25,6 +25,8 @@ cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       -DCMAKE_CXX_COMPILER="$clangxx" -DTAVESSA_FUZZ=ON >/dev/null
 cmake --build "$build_dir" -j "$jobs" --target tavessa_fuzz_targets
 
+# Any undefined behaviour ends the run as a crash, with the input kept.
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 fuzz_dir=$build_dir/fuzz
 artifacts=$fuzz_dir/artifacts
 mkdir -p "$artifacts"
