@@ -1,5 +1,6 @@
 #include "designer/event_listeners.h"
 
+#include "designer/block_depth.h"
 #include "designer/code_lines.h"
 #include "designer/swing_codegen.h"
 #include "editor/syn_java_syn.h"
@@ -127,35 +128,22 @@ std::optional<LoadedHandler> loadHandler(const CodeLines &code, int event, const
 std::optional<int> blockClosingLine(const CodeLines &code, int firstLine, const QString &open,
                                     const QString &close, int *openingLine)
 {
-    int depth = 0;
-    bool opened = false;
+    if (open.isEmpty() || close.isEmpty())
+        return std::nullopt;
+    BlockDepth block(open, close);
     const int count = code.Count();
     for (int i = std::max(firstLine, 0); i < count; ++i) {
-        const QString line = code.Get(i);
-        // The same walk as BlockLineCount: the marks in the order they stand,
-        // a close with nothing open passed over ("} else {" stays one level
-        // deep). A line that only closes before anything opened is no block.
-        qsizetype at = 0;
-        for (;;) {
-            const qsizetype nextOpen = line.indexOf(open, at);
-            const qsizetype nextClose = line.indexOf(close, at);
-            if (nextOpen < 0 && nextClose < 0)
-                break;
-            if (nextOpen >= 0 && (nextClose < 0 || nextOpen <= nextClose)) {
-                ++depth;
-                if (!opened && openingLine)
-                    *openingLine = i;
-                opened = true;
-                at = nextOpen + open.size();
-            } else {
-                if (depth > 0)
-                    --depth;
-                else if (!opened && nextOpen < 0)
-                    return std::nullopt;
-                at = nextClose + close.size();
-            }
+        const bool wasOpened = block.opened();
+        block.takeLine(code.Get(i));
+        if (!block.opened()) {
+            // A line that only closes before anything opened is no block.
+            if (block.closedFirst())
+                return std::nullopt;
+            continue;
         }
-        if (opened && depth <= 0)
+        if (!wasOpened && openingLine)
+            *openingLine = i;
+        if (block.depth() <= 0)
             return i;
     }
     return std::nullopt;

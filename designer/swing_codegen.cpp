@@ -1,5 +1,7 @@
 #include "designer/swing_codegen.h"
 
+#include "designer/block_depth.h"
+
 #include <algorithm>
 
 namespace {
@@ -305,36 +307,12 @@ int BlockLineCount(const CodeLines &code, int firstLine, const QString &open, co
         return 0;
     if (open.isEmpty() || close.isEmpty())
         return 1;
-    int depth = 0;
+    BlockDepth block(open, close);
     int count = 0;
     for (int i = firstLine; i < lineCount; ++i) {
-        const QString line = code.Get(i);
-        // The marks in the order they stand. A close with nothing open (the
-        // "}" of "} else {") belongs to an earlier block and is passed over;
-        // jumping to the next open instead would skip the closes before it
-        // and run the block on over lines that are not part of it.
-        qsizetype at = 0;
-        for (;;) {
-            const qsizetype nextOpen = line.indexOf(open, at);
-            const qsizetype nextClose = line.indexOf(close, at);
-            if (nextOpen < 0 && nextClose < 0)
-                break;
-            // Where both marks match at once, the open wins, unless they are
-            // the same mark and something is open: then it closes.
-            const bool opens = nextOpen >= 0
-                               && (nextClose < 0 || nextOpen < nextClose
-                                   || (nextOpen == nextClose && (open != close || depth == 0)));
-            if (opens) {
-                ++depth;
-                at = nextOpen + open.size();
-            } else {
-                if (depth > 0)
-                    --depth;
-                at = nextClose + close.size();
-            }
-        }
+        block.takeLine(code.Get(i));
         ++count;
-        if (depth <= 0)
+        if (block.depth() <= 0)
             break;
     }
     return count;
