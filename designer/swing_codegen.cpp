@@ -84,11 +84,45 @@ int firstEmptyLine(const CodeLines &code, int from)
     return count;
 }
 
-int firstLineContaining(const CodeLines &code, const QString &text, int from = 0)
+bool isIdentifierCharacter(QChar c)
+{
+    return c.isLetterOrNumber() || c == u'_' || c == u'$';
+}
+
+enum class WordEnd { Open, Whole };
+
+// Where `text` first stands in `haystack` at or after `from`, or -1. A match
+// right after a letter, digit, "_" or "$" is the tail of a longer name
+// ("Button1.add" inside "jButton1.addMouseListener") and does not count; with
+// WordEnd::Whole neither does one followed by such a character ("public
+// semnome1" inside "public semnome10").
+qsizetype indexOfWord(const QString &haystack, const QString &text, qsizetype from = 0,
+                      WordEnd end = WordEnd::Open)
+{
+    const bool startsWord = !text.isEmpty() && isIdentifierCharacter(text.front());
+    const bool endsWord = end == WordEnd::Whole && !text.isEmpty() && isIdentifierCharacter(text.back());
+    for (qsizetype at = haystack.indexOf(text, from); at >= 0; at = haystack.indexOf(text, at + 1)) {
+        if (startsWord && at > 0 && isIdentifierCharacter(haystack.at(at - 1)))
+            continue;
+        const qsizetype after = at + text.size();
+        if (endsWord && after < haystack.size() && isIdentifierCharacter(haystack.at(after)))
+            continue;
+        return at;
+    }
+    return -1;
+}
+
+bool containsWord(const CodeLines &code, const QString &text)
+{
+    return indexOfWord(code.Text(), text) >= 0;
+}
+
+int firstLineContaining(const CodeLines &code, const QString &text, int from = 0,
+                        WordEnd end = WordEnd::Open)
 {
     const int count = code.Count();
     for (int i = std::max(from, 0); i < count; ++i) {
-        if (code.Get(i).contains(text))
+        if (indexOfWord(code.Get(i), text, 0, end) >= 0)
             return i;
     }
     return -1;
@@ -98,7 +132,7 @@ int firstLineContaining(const CodeLines &code, const QString &text, int from = 0
 // -1. A match on the first line counts as none: that line is never touched.
 int lineOfFirstMatch(const CodeLines &code, const QString &text)
 {
-    const qsizetype position = code.Text().indexOf(text);
+    const qsizetype position = indexOfWord(code.Text(), text);
     if (position < 0)
         return -1;
     const int line = code.LineOfOffset(int(position));
@@ -126,6 +160,22 @@ void replaceLine(CodeLines &code, int line, const QString &text)
 {
     code.Delete(line);
     code.Insert(line, text);
+}
+
+// Rewrites the `call` statement on `line` (which starts with `callStart`) as
+// `statement`. A line that holds only that statement is rewritten whole, its
+// indent dropped as it always was; whatever else a line holds (a constructor
+// header, another statement) stays as it was.
+void replaceCall(CodeLines &code, int line, const QString &callStart, const QString &statement)
+{
+    const QString old = code.Get(line);
+    const qsizetype at = indexOfWord(old, callStart);
+    QString before = old.left(at);
+    if (before.trimmed().isEmpty())
+        before.clear();
+    const qsizetype semicolon = old.indexOf(QLatin1Char(';'), at);
+    const QString after = semicolon < 0 ? QString() : old.mid(semicolon + 1);
+    replaceLine(code, line, before + statement + after);
 }
 
 } // namespace
@@ -197,18 +247,18 @@ CodegenResult WriteComponentCode(CodeLines &code, const DesignedComponent &c,
 
     const int declarationPoint = firstEmptyLine(code, classLine);
     const QString declaration = declaredType(c.kind) + QLatin1Char(' ') + N + QLatin1Char(';');
-    if (!code.Text().contains(declaration))
+    if (!containsWord(code, declaration))
         code.Insert(declarationPoint, declaration);
 
-    const int constructorLine =
-        firstLineContaining(code, QStringLiteral("public ") + className, declarationPoint);
+    const int constructorLine = firstLineContaining(code, QStringLiteral("public ") + className,
+                                                    declarationPoint, WordEnd::Whole);
     if (constructorLine < 0)
         return CodegenResult::MissingConstructor;
 
     int bodyPoint = firstEmptyLine(code, constructorLine);
     const auto insert = [&code, &bodyPoint](const QString &line) { code.Insert(bodyPoint++, line); };
     const auto insertIfMissing = [&code, &insert](const QString &text, const QString &line) {
-        if (!code.Text().contains(text))
+        if (!containsWord(code, text))
             insert(line);
     };
 
@@ -219,15 +269,16 @@ CodegenResult WriteComponentCode(CodeLines &code, const DesignedComponent &c,
         if (c.kind != K::ButtonGroup) {
             const QString add = QLatin1String("JANELA.add(") + N + QLatin1String(");");
             insertIfMissing(add, kCodeIndent + add);
-            const QString bounds = N + QLatin1String(".setBounds") + boundsArguments(c);
-            const int boundsLine = firstLineContaining(code, N + QLatin1String(".setBounds"));
+            const QString call = N + QLatin1String(".setBounds");
+            const QString bounds = call + boundsArguments(c);
+            const int boundsLine = firstLineContaining(code, call);
             if (boundsLine >= 0)
-                replaceLine(code, boundsLine, bounds);
+                replaceCall(code, boundsLine, call, bounds);
             else
                 insert(kCodeIndent + bounds);
         }
     } else {
-        if (!code.Text().contains(N + QLatin1String(" = new JList("))) {
+        if (!containsWord(code, N + QLatin1String(" = new JList("))) {
             const QString model = QLatin1String("DefaultListModel model") + N
                                   + QLatin1String(" = new DefaultListModel();");
             insertIfMissing(model, model);
@@ -236,7 +287,7 @@ CodegenResult WriteComponentCode(CodeLines &code, const DesignedComponent &c,
         const auto replaceOrInsert = [&code, &insert](const QString &text) {
             const int line = lineOfFirstMatch(code, text);
             if (line >= 0)
-                replaceLine(code, line, text);
+                replaceCall(code, line, text, text);
             else
                 insert(text);
         };
@@ -246,7 +297,7 @@ CodegenResult WriteComponentCode(CodeLines &code, const DesignedComponent &c,
         const QString bounds = QLatin1String("scr") + N + QLatin1String(".setBounds");
         const int boundsLine = firstLineContaining(code, bounds);
         if (boundsLine >= 0)
-            replaceLine(code, boundsLine, bounds + boundsArguments(c));
+            replaceCall(code, boundsLine, bounds, bounds + boundsArguments(c));
         else
             insert(bounds + boundsArguments(c));
     }

@@ -101,7 +101,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
               shown(code.lines()));
         const QStringList once = code.lines();
         const CodegenResult again = WriteComponentCode(code, c, QString(), QString());
-        check(again == CodegenResult::Written, "a second write finds the same anchors");
+        check(again == CodegenResult::Written, "a second write finds the same anchors",
+              c.name + QLatin1String(" kind ") + QString::number(int(c.kind))
+                  + QLatin1String("\n") + shown(once));
         if (enabled.isEmpty() && visible.isEmpty())
             check(unindented(code.lines()) == unindented(once), "writing again without flags changes nothing",
                   shown(once) + QLatin1String("\n----\n") + shown(code.lines()));

@@ -16,7 +16,26 @@ private slots:
     void blockFollowsTheMarksInOrder();
     void removingKeepsTheStudentsLines();
     void listenerGoesIntoAConstructorWithElse();
+    void aNameInsideALongerNameIsAnotherComponent();
+    void boundsOnALineWithMoreCodeKeepTheRest();
+    void constructorNeedsTheWholeClassName();
 };
+
+namespace {
+
+DesignedComponent buttonNamed(const QString &name, int left = 24)
+{
+    DesignedComponent button;
+    button.name = name;
+    button.text = name;
+    button.left = left;
+    button.top = 16;
+    button.width = 75;
+    button.height = 25;
+    return button;
+}
+
+} // namespace
 
 void TestBadInputCodegen::blockFollowsTheMarksInOrder_data()
 {
@@ -87,6 +106,60 @@ void TestBadInputCodegen::listenerGoesIntoAConstructorWithElse()
     QCOMPARE(code.Get(closing + 4), QString("}"));
     QCOMPARE(code.Get(code.Count() - 1), QString("}"));
     QCOMPARE(code.Get(code.Count() - 2), QString("        }"));
+}
+
+void TestBadInputCodegen::aNameInsideALongerNameIsAnotherComponent()
+{
+    // "Button1" stands inside every line of "jButton1".
+    StringListCodeLines code(swingSkeleton());
+    const DesignedComponent longer = buttonNamed("jButton1");
+    QCOMPARE(WriteComponentCode(code, longer, QString(), QString()), CodegenResult::Written);
+    const int at = int(code.lines().indexOf("       jButton1.setBounds(24,16,75,25);")) + 1;
+    QVERIFY(at > 0);
+    code.Insert(at, "       jButton1.addActionListener(new Tratador(this));");
+    const QStringList withLonger = code.lines();
+
+    const DesignedComponent shorter = buttonNamed("Button1", 120);
+    QCOMPARE(WriteComponentCode(code, shorter, QString(), QString()), CodegenResult::Written);
+    for (const QString &line : withLonger)
+        QVERIFY2(code.lines().contains(line), qPrintable(line));
+    QVERIFY(code.lines().contains("       Button1 = new JButton(\"Button1\");"));
+    QVERIFY(code.lines().contains("       JANELA.add(Button1);"));
+    QVERIFY(code.lines().contains("       Button1.setBounds(120,16,75,25);"));
+
+    // Removing the shorter one takes its own lines only, not the longer
+    // one's listener.
+    RemoveComponentCode(code, shorter, false);
+    QCOMPARE(code.lines(), withLonger);
+}
+
+void TestBadInputCodegen::boundsOnALineWithMoreCodeKeepTheRest()
+{
+    QStringList lines = swingSkeleton();
+    const int constructor = int(lines.indexOf("public semnome1(){"));
+    lines[constructor] = "public semnome1(){ jButton1.setBounds(1,2,3,4); iniciar();";
+    StringListCodeLines code(lines);
+    QCOMPARE(WriteComponentCode(code, buttonNamed("jButton1"), QString(), QString()),
+             CodegenResult::Written);
+    QVERIFY(code.lines().contains("public semnome1(){ jButton1.setBounds(24,16,75,25); iniciar();"));
+    // The constructor is still found the next time.
+    QCOMPARE(WriteComponentCode(code, buttonNamed("jButton1", 40), QString(), QString()),
+             CodegenResult::Written);
+    QVERIFY(code.lines().contains("public semnome1(){ jButton1.setBounds(40,16,75,25); iniciar();"));
+}
+
+void TestBadInputCodegen::constructorNeedsTheWholeClassName()
+{
+    // A method whose name starts with the class name comes first.
+    QStringList lines = swingSkeleton();
+    const int constructor = int(lines.indexOf("public semnome1(){"));
+    lines.insert(constructor, "public semnome1Auxiliar(){ }");
+    lines.insert(constructor + 1, "");
+    StringListCodeLines code(lines);
+    QCOMPARE(WriteComponentCode(code, buttonNamed("jButton1"), QString(), QString()),
+             CodegenResult::Written);
+    const int creation = int(code.lines().indexOf("       jButton1 = new JButton(\"jButton1\");"));
+    QVERIFY(creation > int(code.lines().indexOf("public semnome1(){")));
 }
 
 QTEST_GUILESS_MAIN(TestBadInputCodegen)
