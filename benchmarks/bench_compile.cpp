@@ -1,6 +1,8 @@
 // One compile of a small program through Tavessa's compiler runner (comp.bat,
 // the message file, the time limit) against javac started alone on the same
 // file. Prints the median of each and their ratio.
+#include "bench_support.h"
+
 #include "javatools/javac_compiler.h"
 
 #include <QCoreApplication>
@@ -16,12 +18,6 @@
 namespace {
 
 constexpr int kRounds = 9;
-
-double median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 double elapsedMs(const std::function<bool()> &compileOnce)
 {

@@ -3,6 +3,8 @@
 //
 //   build/bench_open [lines]
 
+#include "bench_support.h"
+
 #include "app/document_page.h"
 #include "app/file_commands.h"
 #include "app/main_window.h"
@@ -52,12 +54,6 @@ void settle(TSynMemo *editor)
 {
     editor->viewport()->repaint();
     QApplication::processEvents();
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 } // namespace

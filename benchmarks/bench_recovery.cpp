@@ -4,6 +4,8 @@
 //
 //   build/bench_recovery [lines...]
 
+#include "bench_support.h"
+
 #include "app/document_page.h"
 #include "app/main_window.h"
 #include "app/recovery_manager.h"
@@ -26,12 +28,6 @@ QString javaSource(int lineCount)
         lines.append(QStringLiteral("        System.out.println(\"valor: \" + soma); // ação"));
     lines.append(QStringLiteral("}"));
     return lines.join(QStringLiteral("\r\n"));
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 } // namespace

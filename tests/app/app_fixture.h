@@ -6,10 +6,14 @@
 #include "app/main_window.h"
 #include "dialog_answerer.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
+
+#include <functional>
 
 namespace appfixture {
 
@@ -38,6 +42,24 @@ inline bool showWindow(Tfrmprincipal &window)
     window.show();
     window.activateWindow();
     return QTest::qWaitForWindowActive(&window);
+}
+
+// Runs `action` and counts the modal dialogs that open meanwhile (each is
+// closed), so a test can tell that a command asked nothing.
+inline int modalsDuring(const std::function<void()> &action)
+{
+    int count = 0;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&count] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            ++count;
+            modal->close();
+        }
+    });
+    poll.start();
+    action();
+    return count;
 }
 
 } // namespace appfixture

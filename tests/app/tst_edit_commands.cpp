@@ -19,27 +19,10 @@
 #include <QTest>
 #include <QTimer>
 
+using appfixture::modalsDuring;
 using appfixture::newDocument;
 
 namespace {
-
-// Runs `action` and counts the modal dialogs that open meanwhile (each is
-// closed), so a test can tell that a command asked nothing.
-int modalsDuring(const std::function<void()> &action)
-{
-    int count = 0;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&count] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            ++count;
-            modal->close();
-        }
-    });
-    poll.start();
-    action();
-    return count;
-}
 
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "app_fixture.h"
+#include "bad_input_support.h"
 
 #include "app/designer_bridge.h"
 #include "app/file_commands.h"
@@ -20,9 +21,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include <csignal>
-#include <sys/resource.h>
 
+using appfixture::modalsDuring;
 using appfixture::newDocument;
 
 namespace {
@@ -92,48 +92,6 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
 }
-
-// Runs `action` and counts the modal dialogs that open meanwhile (each is
-// closed), so a test can tell that a command asked nothing.
-int modalsDuring(const std::function<void()> &action)
-{
-    int count = 0;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&count] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            ++count;
-            modal->close();
-        }
-    });
-    poll.start();
-    action();
-    return count;
-}
-
-// Caps the size of files this process may write, so that a write fails
-// half-way as on a full disk, whoever runs the test.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_handler);
-    }
-
-private:
-    rlimit m_saved{};
-    void (*m_handler)(int) = nullptr;
-};
 
 } // namespace
 
@@ -486,7 +444,7 @@ void TestFiles::failingSaveKeepsMarkAndOldFile()
     testsupport::answerMessageBox(QMessageBox::Ok, &error);
     bool saved;
     {
-        FileSizeLimit limit(4096);
+        badinput::FileSizeLimit limit(4096);
         saved = m_window->files().SaveCurrentDocument();
     }
     QVERIFY(!saved);
