@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 
 namespace {
 
@@ -53,6 +54,18 @@ QFileDialog *makeFileDialog(QWidget *parent, const QString &objectName,
         }
     });
     return dialog;
+}
+
+// Puts `name` into the dialog's file-name field. QFileDialog::selectFile
+// ignores an empty name and would keep the one of the previous use.
+void proposeName(QFileDialog &dialog, const QString &name)
+{
+    if (!name.isEmpty()) {
+        dialog.selectFile(name);
+        return;
+    }
+    if (auto *field = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+        field->clear();
 }
 
 // A chosen file's folder becomes the working directory, as the platform's
@@ -127,10 +140,9 @@ void FileCommands::Open()
 {
     QFileDialog &dialog = opendlg();
     dialog.setDirectory(m_window.programFolder());
-    dialog.selectFile(QString());
+    proposeName(dialog, QString());
     const QString fileName =
         dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
-    dialog.selectFile(QString());
     if (fileName.isEmpty())
         return;
     enterFolderOf(fileName);
@@ -261,7 +273,7 @@ QString FileCommands::chooseSaveName(const QString &proposedName, const QString 
 {
     QFileDialog &dialog = svdlg();
     dialog.setDirectory(folder.isEmpty() ? QDir::currentPath() : folder);
-    dialog.selectFile(proposedName);
+    proposeName(dialog, proposedName);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     const QString fileName = dialog.selectedFiles().value(0);

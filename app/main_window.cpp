@@ -253,7 +253,9 @@ QList<QKeySequence> Tfrmprincipal::windowShortcuts() const
 
 bool Tfrmprincipal::FormCloseQuery()
 {
-    if (!m_currentEditor || !m_currentEditor->isVisible())
+    // Every page counts, whichever page or sub-page is on screen: an editor
+    // behind the "Formulário" page still holds its document.
+    if (pageCount() == 0)
         return true;
     int unsaved = 0;
     for (int i = 0; i < pageCount(); ++i) {

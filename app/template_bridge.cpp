@@ -223,7 +223,9 @@ void TemplateBridge::Button2Click()
     WindowDialogs dialogs(&m_window);
     int line = m_window.insertionLine();
     TemplateEngine(editor, line, m_state, dialogs).enterSecondBlock(m_memo3->toPlainText());
-    m_window.setInsertionLine(line);
+    // Each block went in as one entry; from here on every line counts, as
+    // the saved file and the compiler count them.
+    m_window.setInsertionLine(memo->Lines().SplitEntries(line));
     m_memo2->clear();
     m_memo3->clear();
     m_window.MarkModified();

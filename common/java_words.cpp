@@ -4,16 +4,11 @@
 
 bool isJavaReservedWord(const QString &word)
 {
-    static const QSet<QString> words = {
-        "abstract", "assert",     "boolean",   "break",     "byte",      "case",
-        "catch",    "char",       "class",     "const",     "continue",  "default",
-        "do",       "double",     "else",      "enum",      "extends",   "final",
-        "finally",  "float",      "for",       "goto",      "if",        "implements",
-        "import",   "instanceof", "int",       "interface", "long",      "native",
-        "new",      "package",    "private",   "protected", "public",    "return",
-        "short",    "static",     "strictfp",  "super",     "switch",    "synchronized",
-        "this",     "throw",      "throws",    "transient", "try",       "void",
-        "volatile", "while",      "true",      "false",     "null",      "_",
-    };
+    static const QSet<QString> words = [] {
+        QSet<QString> set{QStringLiteral("_")};
+        for (const char *keyword : kJavaKeywords)
+            set.insert(QString::fromLatin1(keyword));
+        return set;
+    }();
     return words.contains(word);
 }

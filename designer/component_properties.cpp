@@ -5,9 +5,15 @@
 
 namespace {
 
-bool isDecimal(const QString &text)
+// Digits only; a leading minus sign where `signAllowed` (a component may
+// stand partly left of or above the window).
+bool isDecimal(const QString &text, bool signAllowed)
 {
-    for (const QChar c : text) {
+    const bool signed_ = signAllowed && text.startsWith(QLatin1Char('-'));
+    const QStringView digits = QStringView(text).mid(signed_ ? 1 : 0);
+    if (digits.isEmpty())
+        return false;
+    for (const QChar c : digits) {
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             return false;
     }
@@ -49,19 +55,20 @@ std::optional<PropertiesRefusal> validateProperties(const PropertiesInput &input
         const QString &text;
         const char *what;
         F field;
+        bool signAllowed;
     };
     const NumberField numbers[] = {
-        {input.left, "o posicionamento horizontal do objeto", F::Esquerda},
-        {input.top, "o posicionamento vertical do objeto", F::Topo},
-        {input.height, "altura do objeto", F::Altura},
-        {input.width, "largura do objeto", F::Largura},
+        {input.left, "o posicionamento horizontal do objeto", F::Esquerda, true},
+        {input.top, "o posicionamento vertical do objeto", F::Topo, true},
+        {input.height, "altura do objeto", F::Altura, false},
+        {input.width, "largura do objeto", F::Largura, false},
     };
     for (const NumberField &number : numbers) {
         const QString what = QString::fromUtf8(number.what);
         if (number.text.isEmpty())
             return PropertiesRefusal{QStringLiteral("Digite um valor para %1!").arg(what),
                                      number.field};
-        if (!isDecimal(number.text))
+        if (!isDecimal(number.text, number.signAllowed))
             return PropertiesRefusal{
                 QStringLiteral("Digite apenas algarismos para %1!").arg(what), number.field};
     }

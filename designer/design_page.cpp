@@ -38,8 +38,11 @@ DesignPage::DesignPage(DesignerSession &session, const QString &programFolder, Q
     palette->setFont(small);
     layout->addWidget(palette);
 
+    // The group is not exclusive: a button toggled by a mouse click, by the
+    // keyboard or by an assistive tool's "toggle" action picks its kind alike,
+    // also when it is the one already down (see pickKind).
     m_palette = new QButtonGroup(this);
-    m_palette->setExclusive(true);
+    m_palette->setExclusive(false);
     const QDir images(QDir(programFolder).filePath(QStringLiteral("imagens")));
     for (const ComponentKindInfo &info : componentKinds()) {
         const int i = kindCode(info.kind);
@@ -58,9 +61,9 @@ DesignPage::DesignPage(DesignerSession &session, const QString &programFolder, Q
         button->setEnabled(info.kind != ComponentKind::ButtonGroup);
         m_palette->addButton(button, i);
     }
-    connect(m_palette, &QButtonGroup::idClicked, this, [this](int kind) {
-        if (m_session)
-            m_session->ObjetosClick(kind);
+    connect(m_palette, &QButtonGroup::idToggled, this, [this](int kind, bool) {
+        if (!m_pickingKind)
+            pickKind(kind);
     });
 
     m_area = new QMdiArea(this);
@@ -68,6 +71,17 @@ DesignPage::DesignPage(DesignerSession &session, const QString &programFolder, Q
     m_area->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     m_area->setLineWidth(2);
     layout->addWidget(m_area, 1);
+}
+
+void DesignPage::pickKind(int kind)
+{
+    // Exactly the picked button stays down.
+    m_pickingKind = true;
+    for (QAbstractButton *button : m_palette->buttons())
+        button->setChecked(m_palette->id(button) == kind);
+    m_pickingKind = false;
+    if (m_session)
+        m_session->ObjetosClick(kind);
 }
 
 QToolButton *DesignPage::paletteButton(int kind) const

@@ -38,9 +38,12 @@ public:
 
 private:
     void setWindow(DesignWindow *window);
+    // Puts down the palette button of `kind` alone and picks that kind.
+    void pickKind(int kind);
 
     QPointer<DesignerSession> m_session;
     QButtonGroup *m_palette = nullptr;
     QMdiArea *m_area = nullptr;
     DesignWindow *m_window = nullptr;
+    bool m_pickingKind = false;
 };

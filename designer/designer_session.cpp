@@ -11,7 +11,9 @@
 
 DesignerSession::DesignerSession(QWidget *messageParent)
     : m_messageParent(messageParent), m_mover(std::make_unique<TStretchHandle>()),
-      m_mnuCpo(std::make_unique<QMenu>())
+      // Parented like the window's other menus, so that assistive tools find
+      // it under the window.
+      m_mnuCpo(std::make_unique<QMenu>(messageParent))
 {
     m_mnuCpo->setObjectName(QStringLiteral("mnuCpo"));
     const auto addItem = [this](const QString &objectName, const QString &caption,

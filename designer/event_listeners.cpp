@@ -8,7 +8,8 @@
 namespace {
 
 constexpr int kChangeEvent = 3;
-const QString kEventImport = QStringLiteral("import javax.swing.event.*;");
+constexpr const char *kSwingEventImport = "import javax.swing.event.*;";
+constexpr const char *kAwtEventImport = "import java.awt.event.*;";
 
 QString blanks(int count)
 {
@@ -81,7 +82,7 @@ const std::array<EventTemplate, kEventCount> &eventTemplates()
         {"MouseDown", ".addMouseListener(new MouseAdapter() {", 12,
          "public void mousePressed(MouseEvent evento) {", 16, 8},
         {"Change", ".addCaretListener(new CaretListener() {", 8,
-         "public void caretUpdate(CaretEvent e) {", 16, 8},
+         "public void caretUpdate(CaretEvent e) {", 16, 8, kSwingEventImport},
         {"Focus", ".addFocusListener(new FocusAdapter() {", 4,
          "public void focusGained(FocusEvent e) {", 9, 4},
         {"LostFocus", ".addFocusListener(new FocusAdapter() {", 12,
@@ -92,29 +93,71 @@ const std::array<EventTemplate, kEventCount> &eventTemplates()
     return table;
 }
 
-QStringList eventTemplateLines(int event, const QString &name)
+std::optional<EventTemplate> eventTemplate(int event, ComponentKind kind)
 {
-    const EventTemplate &t = eventTemplates().at(event);
+    if (event < 0 || event >= kEventCount || kind == ComponentKind::ButtonGroup)
+        return std::nullopt;
+    EventTemplate t = eventTemplates().at(event);
+    if (event != kChangeEvent)
+        return t;
+    const auto change = [&t](const char *opening, const char *header, const char *import) {
+        t.opening = opening;
+        t.header = header;
+        t.import = import;
+        return t;
+    };
+    switch (kind) {
+    case ComponentKind::JTextField:
+    case ComponentKind::JPasswordField:
+    case ComponentKind::JFormattedTextField:
+    case ComponentKind::JTextArea:
+        return t;
+    case ComponentKind::JButton:
+    case ComponentKind::JRadioButton:
+    case ComponentKind::JCheckBox:
+    case ComponentKind::JToggleButton:
+    case ComponentKind::JProgressBar:
+    case ComponentKind::JSlider:
+        return change(".addChangeListener(new ChangeListener() {",
+                      "public void stateChanged(ChangeEvent e) {", kSwingEventImport);
+    case ComponentKind::JComboBox:
+        return change(".addItemListener(new ItemListener() {",
+                      "public void itemStateChanged(ItemEvent e) {", kAwtEventImport);
+    case ComponentKind::JList:
+        return change(".addListSelectionListener(new ListSelectionListener() {",
+                      "public void valueChanged(ListSelectionEvent e) {", kSwingEventImport);
+    case ComponentKind::JScrollBar:
+        return change(".addAdjustmentListener(new AdjustmentListener() {",
+                      "public void adjustmentValueChanged(AdjustmentEvent e) {", kAwtEventImport);
+    case ComponentKind::JLabel:
+    case ComponentKind::ButtonGroup:
+        break;
+    }
+    return std::nullopt;
+}
+
+QStringList eventTemplateLines(int event, const QString &name, ComponentKind kind)
+{
+    const std::optional<EventTemplate> t = eventTemplate(event, kind);
+    if (!t)
+        return {};
     return {
-        name + QString::fromUtf8(t.opening),
-        blanks(t.headerIndent) + QString::fromUtf8(t.header),
-        blanks(t.markerIndent) + kCodeMarker,
-        blanks(t.closingIndent) + QStringLiteral("}});"),
+        name + QString::fromUtf8(t->opening),
+        blanks(t->headerIndent) + QString::fromUtf8(t->header),
+        blanks(t->markerIndent) + kCodeMarker,
+        blanks(t->closingIndent) + QStringLiteral("}});"),
     };
 }
 
-QString handlerHeader(int event)
+std::optional<LoadedHandler> loadHandler(const CodeLines &code, int event, const QString &name,
+                                        ComponentKind kind)
 {
-    return QString::fromUtf8(eventTemplates().at(event).header);
-}
-
-std::optional<LoadedHandler> loadHandler(const CodeLines &code, int event, const QString &name)
-{
-    if (event < 0 || event >= kEventCount || name.isEmpty())
+    const std::optional<EventTemplate> t = eventTemplate(event, kind);
+    if (!t || name.isEmpty())
         return std::nullopt;
-    const QString lineOne = name + QString::fromUtf8(eventTemplates().at(event).opening);
+    const QString lineOne = name + QString::fromUtf8(t->opening);
     // Found without its blanks, so a header indented by hand is still shown.
-    const int header = findHeaderLine(code, lineOne, handlerHeader(event));
+    const int header = findHeaderLine(code, lineOne, QString::fromUtf8(t->header));
     if (header < 0)
         return std::nullopt;
     const int span = BlockLineCount(code, header, QStringLiteral("{"), QStringLiteral("}"));
@@ -149,13 +192,18 @@ std::optional<int> blockClosingLine(const CodeLines &code, int firstLine, const 
     return std::nullopt;
 }
 
-ListenerWrite writeListener(CodeLines &code, int event, const QString &name,
+ListenerWrite writeListener(CodeLines &code, int event, const QString &name, ComponentKind kind,
                             const QStringList &statements)
 {
     ListenerWrite write;
     if (event < 0 || event >= kEventCount || name.isEmpty())
         return write;
-    const QStringList lines = eventTemplateLines(event, name);
+    const std::optional<EventTemplate> t = eventTemplate(event, kind);
+    if (!t) {
+        write.result = ListenerResult::NoSuchEvent;
+        return write;
+    }
+    const QStringList lines = eventTemplateLines(event, name, kind);
 
     // An existing handler with at least one body line gets the new body;
     // its header is looked for with its blanks here.
@@ -223,10 +271,11 @@ ListenerWrite writeListener(CodeLines &code, int event, const QString &name,
         write.result = ListenerResult::Created;
     }
 
-    // The caret listener and its event live in a package of their own.
-    if (event == kChangeEvent && !code.Text().contains(kEventImport)) {
+    // Some listeners and their events live in a package of their own.
+    const QString import = QString::fromUtf8(t->import ? t->import : "");
+    if (!import.isEmpty() && !code.Text().contains(import)) {
         const int at = importInsertionLine(code);
-        code.Insert(at, kEventImport);
+        code.Insert(at, import);
         write.importAdded = true;
         if (write.caretLine >= at)
             ++write.caretLine;
@@ -246,6 +295,10 @@ QString listenerMessage(ListenerResult result)
     case ListenerResult::OneLineConstructor:
         return QStringLiteral("O método construtor abre e fecha na mesma linha: coloque o \"}\" "
                               "final numa linha própria!");
+    case ListenerResult::NoSuchEvent:
+        return QStringLiteral("Este componente não tem esse evento: um rótulo (JLabel) não muda "
+                              "sozinho e um grupo de botões (ButtonGroup) não recebe eventos. "
+                              "Escolha outro evento ou outro componente!");
     case ListenerResult::Replaced:
     case ListenerResult::Created:
         break;

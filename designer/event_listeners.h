@@ -1,5 +1,7 @@
 #pragma once
 
+#include "designer/designer_model.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -21,18 +23,25 @@ struct EventTemplate
     const char *header;
     int markerIndent;
     int closingIndent;
+    // The import the listener needs besides the window's own, or null.
+    const char *import = nullptr;
 };
 
 inline constexpr int kEventCount = 7;
+// The events as the dialog lists them; "Change" as a text field has it.
 const std::array<EventTemplate, kEventCount> &eventTemplates();
+// The listener of `event` for a component of `kind`: "Change" listens to
+// whatever that kind's change is (the caret of a text, the state of a
+// button, the value of a slider...). Nothing when the kind has no such
+// event (a label does not change by itself; a button group is no component).
+std::optional<EventTemplate> eventTemplate(int event, ComponentKind kind);
 
 // The marker line's text, without its blanks.
 inline const QString kCodeMarker = QStringLiteral("%CODE%");
 
-// The four template lines of `event` (0 to 6) for the component `name`.
-QStringList eventTemplateLines(int event, const QString &name);
-// The handler header: template line 2 without its leading blanks.
-QString handlerHeader(int event);
+// The four template lines of `event` (0 to 6) for the component `name` of
+// `kind`; empty when the kind has no such event.
+QStringList eventTemplateLines(int event, const QString &name, ComponentKind kind);
 
 // The statements of the component's existing handler for `event`, found in
 // its first listener of that kind, and the line of the handler's header.
@@ -41,9 +50,11 @@ struct LoadedHandler
     int headerLine = -1;
     QStringList body;
 };
-std::optional<LoadedHandler> loadHandler(const CodeLines &code, int event, const QString &name);
+std::optional<LoadedHandler> loadHandler(const CodeLines &code, int event, const QString &name,
+                                        ComponentKind kind);
 
 enum class ListenerResult {
+    NoSuchEvent,
     Replaced,
     Created,
     MissingClass,
@@ -57,16 +68,17 @@ struct ListenerWrite
     ListenerResult result = ListenerResult::MissingClass;
     // Where the editor's caret goes (0-based), or -1 to leave it.
     int caretLine = -1;
-    // "import javax.swing.event.*;" was added.
+    // The import of the listener's package was added.
     bool importAdded = false;
 };
 
 // Replaces the body of the component's handler for `event` with
 // `statements`, or, without such a handler, writes a new listener above the
 // constructor's closing line. Nothing is written when the window class, its
-// constructor or the end of the constructor's block cannot be found. A
-// caret listener also gets the import of its package when the code lacks it.
-ListenerWrite writeListener(CodeLines &code, int event, const QString &name,
+// constructor or the end of the constructor's block cannot be found, nor
+// when `kind` has no such event. A listener from a package the window does
+// not import yet also gets that import.
+ListenerWrite writeListener(CodeLines &code, int event, const QString &name, ComponentKind kind,
                             const QStringList &statements);
 
 // The message for a listener that could not be written; empty otherwise.

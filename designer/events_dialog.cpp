@@ -93,6 +93,12 @@ PreviewControl *TfrmEventos::selectedComponent() const
     return selection.isEmpty() ? nullptr : selection.first();
 }
 
+ComponentKind TfrmEventos::selectedKind() const
+{
+    const PreviewControl *control = selectedComponent();
+    return control ? control->kind() : ComponentKind::JButton;
+}
+
 TSynMemo *TfrmEventos::currentEditor() const
 {
     return m_session.hooks().currentEditor ? m_session.hooks().currentEditor() : nullptr;
@@ -117,7 +123,7 @@ void TfrmEventos::FormShow()
         m_cboEvento->setCurrentIndex(0);
     }
     loadExistingHandler(0);
-    m_template = eventTemplateLines(0, m_txtNome->text());
+    m_template = eventTemplateLines(0, m_txtNome->text(), selectedKind());
 }
 
 void TfrmEventos::cboEventoChange()
@@ -129,7 +135,7 @@ void TfrmEventos::cboEventoChange()
         return;
     }
     loadExistingHandler(event);
-    m_template = eventTemplateLines(event, m_txtNome->text());
+    m_template = eventTemplateLines(event, m_txtNome->text(), selectedKind());
 }
 
 void TfrmEventos::loadExistingHandler(int event)
@@ -139,7 +145,7 @@ void TfrmEventos::loadExistingHandler(int event)
     if (!editor || m_txtNome->text().isEmpty())
         return;
     const MemoCodeLines code(*editor);
-    const std::optional<LoadedHandler> handler = loadHandler(code, event, m_txtNome->text());
+    const std::optional<LoadedHandler> handler = loadHandler(code, event, m_txtNome->text(), selectedKind());
     if (!handler)
         return;
     editor->SetCaretY(handler->headerLine + 1);
@@ -170,7 +176,7 @@ void TfrmEventos::cmdOKClick()
     for (int i = 0; i < count; ++i)
         statements.append(m_txtCod->Lines().Get(i));
     MemoCodeLines code(*editor);
-    const ListenerWrite write = writeListener(code, event, name, statements);
+    const ListenerWrite write = writeListener(code, event, name, selectedKind(), statements);
     const QString problem = listenerMessage(write.result);
     if (!problem.isEmpty()) {
         // The statements stay in the dialog, to be kept or cancelled.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "designer/designer_model.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -35,6 +37,7 @@ protected:
 
 private:
     PreviewControl *selectedComponent() const;
+    ComponentKind selectedKind() const;
     TSynMemo *currentEditor() const;
     // Shows the statements of the component's handler for `event`, if any.
     void loadExistingHandler(int event);

@@ -2,6 +2,8 @@
 
 #include "designer/swing_codegen.h"
 
+#include <optional>
+
 namespace {
 
 QString block(const QStringList &lines)
@@ -12,14 +14,34 @@ QString block(const QStringList &lines)
     return text;
 }
 
+// KeyEvent has a VK_ constant for each upper-case letter and each digit; a
+// key typed in lower case means the same key.
+std::optional<QString> mnemonicKey(const QString &typed)
+{
+    if (typed.size() != 1)
+        return std::nullopt;
+    const QChar key = typed.at(0).toUpper();
+    if ((key >= QLatin1Char('A') && key <= QLatin1Char('Z'))
+        || (key >= QLatin1Char('0') && key <= QLatin1Char('9')))
+        return QString(key);
+    return std::nullopt;
+}
+
 } // namespace
 
 MenuAddition menuAddition(const MenuEntry &entry, const QStringList &menus)
 {
     MenuAddition addition;
     const QString &name = entry.name;
-    const QString mnemonic =
-        name + QLatin1String(".setMnemonic(KeyEvent.VK_") + entry.key + QLatin1String(");");
+    const std::optional<QString> key = mnemonicKey(entry.key);
+    if (!entry.key.isEmpty() && !key && entry.type != MenuEntryType::None
+        && entry.type != MenuEntryType::Separator) {
+        addition.refusals.append(kBadMnemonic);
+        addition.badKey = true;
+        return addition;
+    }
+    const QString mnemonic = name + QLatin1String(".setMnemonic(KeyEvent.VK_")
+                             + key.value_or(QString()) + QLatin1String(");");
     const QString menuDeclaration = QLatin1String("JMenu ") + name + QLatin1String(" =new JMenu(")
                                     + javaStringLiteral(entry.caption) + QLatin1String(");");
     const QString menuAdd = entry.menu + QLatin1String(".add(") + name + QLatin1String(");");

@@ -28,7 +28,13 @@ struct MenuAddition
     QStringList refusals;
     // The name that joins the list of menus, or empty.
     QString newMenu;
+    // The mnemonic was refused: the fields keep what was typed, to be mended.
+    bool badKey = false;
 };
+
+inline const QString kBadMnemonic =
+    QStringLiteral("O botão de atalho deve ser uma só letra (de A a Z) ou um só algarismo "
+                   "(de 0 a 9)!");
 
 inline const QString kMenuBarCreation = QStringLiteral("JMenuBar barra = new JMenuBar();");
 inline const QString kMenuBarInstallation = QStringLiteral("setJMenuBar(barra);");

@@ -156,7 +156,7 @@ void Tfrmmenu::Button1Click()
     const MenuAddition addition = menuAddition(entry, menus);
     for (const QString &refusal : addition.refusals)
         messages::plain(this, refusal);
-    if (entry.type == MenuEntryType::None)
+    if (entry.type == MenuEntryType::None || addition.badKey)
         return;
     if (!addition.newMenu.isEmpty()) {
         // Adding an item must not change what the student typed as the menu.

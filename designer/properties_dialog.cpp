@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace {
 
@@ -91,8 +92,10 @@ TForm5::TForm5(DesignerSession &session, QWidget *parent) : QDialog(parent), m_s
     addLabel(QStringLiteral("Topo"), m_txtTopo, QRect(86, 18, 70, 14), group);
     addLabel(QStringLiteral("Altura"), m_txtAltura, QRect(164, 18, 70, 14), group);
     addLabel(QStringLiteral("Largura"), m_txtLargura, QRect(242, 18, 70, 14), group);
-    m_txtEsquerda->setMaxLength(4);
-    m_txtTopo->setMaxLength(4);
+    // Four digits, and room for the minus sign of a place left of or above
+    // the window.
+    m_txtEsquerda->setMaxLength(5);
+    m_txtTopo->setMaxLength(5);
 
     m_cboEnabled = addChoice(QStringLiteral("cboEnabled"), QRect(8, 182, 100, 21), this);
     addLabel(QStringLiteral("Habilitado"), m_cboEnabled, QRect(8, 166, 100, 14), this);
@@ -256,6 +259,22 @@ void TForm5::Button1Click()
     accept();
 }
 
+bool TForm5::acceptsTyped(const QLineEdit *edit, QChar typed) const
+{
+    const bool digit = typed >= QLatin1Char('0') && typed <= QLatin1Char('9');
+    if (edit != m_txtEsquerda && edit != m_txtTopo)
+        return digit;
+    if (!digit && typed != QLatin1Char('-'))
+        return false;
+    // The text as the key would leave it: a minus sign only in front, at
+    // most four digits.
+    QString result = edit->text();
+    const int start = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+    result.replace(start, edit->selectedText().size(), typed);
+    static const QRegularExpression position(QStringLiteral("^-?[0-9]{0,4}$"));
+    return position.match(result).hasMatch();
+}
+
 bool TForm5::eventFilter(QObject *watched, QEvent *event)
 {
     auto *edit = qobject_cast<QLineEdit *>(watched);
@@ -268,8 +287,7 @@ bool TForm5::eventFilter(QObject *watched, QEvent *event)
         const QString typed = static_cast<QKeyEvent *>(event)->text();
         // Typed characters other than digits are dropped; keys without a
         // printable character (Backspace, arrows, shortcuts) pass.
-        if (!typed.isEmpty() && typed.at(0).isPrint()
-            && (typed.at(0) < QLatin1Char('0') || typed.at(0) > QLatin1Char('9')))
+        if (!typed.isEmpty() && typed.at(0).isPrint() && !acceptsTyped(edit, typed.at(0)))
             return true;
     }
     return QDialog::eventFilter(watched, event);

@@ -38,6 +38,8 @@ private:
     PreviewControl *selectedComponent() const;
     void showItems(bool shown);
     void placeButtons();
+    // Whether typing `typed` into one of the number fields is let through.
+    bool acceptsTyped(const QLineEdit *edit, QChar typed) const;
 
     DesignerSession &m_session;
     QLineEdit *m_txtNome = nullptr;

@@ -1,5 +1,7 @@
 #include "editor/syn_java_syn.h"
 
+#include "common/java_words.h"
+
 #include <QGuiApplication>
 #include <QPalette>
 #include <QStringList>
@@ -12,14 +14,7 @@ constexpr int kMaxKeywordHash = 172;
 // pushes the hash past every keyword at once.
 constexpr int kForeignHash = kMaxKeywordHash + 1;
 
-constexpr const char *kKeywords[52] = {
-    "abstract", "assert", "boolean", "break", "byte", "case", "catch", "char",
-    "class", "const", "continue", "default", "do", "double", "else", "extends",
-    "false", "final", "finally", "float", "for", "goto", "if", "implements",
-    "import", "instanceof", "int", "interface", "long", "native", "new", "null",
-    "package", "private", "protected", "public", "return", "short", "static",
-    "strictfp", "super", "switch", "synchronized", "this", "throw", "throws",
-    "transient", "true", "try", "void", "volatile", "while"};
+const auto &kKeywords = kJavaKeywords;
 
 // The 8-bit character classes; Unicode beyond U+00FF is decided by QChar.
 struct CharClasses
@@ -129,7 +124,7 @@ void TSynJavaSyn::buildKeywordTable()
         first += m_slotCount[h];
     }
     std::array<int, 173> filled{};
-    for (int i = 0; i < 52; ++i) {
+    for (int i = 0; i < int(kKeywords.size()); ++i) {
         const int h = keywordHash(kKeywords[i]);
         m_slotKeywords[m_slotFirst[h] + filled[h]++] = std::uint8_t(i);
     }

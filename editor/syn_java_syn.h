@@ -116,7 +116,7 @@ private:
     // Keywords by hash value: m_slotCount[h] keywords from m_slotKeywords[m_slotFirst[h]].
     std::array<std::uint8_t, 173> m_slotFirst{};
     std::array<std::uint8_t, 173> m_slotCount{};
-    std::array<std::uint8_t, 52> m_slotKeywords{};
+    std::array<std::uint8_t, 53> m_slotKeywords{};
 
     QString m_lineText;
     const char16_t *m_line = u"";

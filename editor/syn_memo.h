@@ -31,6 +31,11 @@ public:
     void Add(const QString &text);
     // Removes every line (an undoable edit, unlike TSynMemo::Clear).
     void Clear();
+    // Turns every entry that holds line breaks into one line per break, so
+    // that line numbers count the lines the text shows (and a compiler sees).
+    // The caret stays on the same character. Returns the line that entry
+    // `entry` now starts on.
+    int SplitEntries(int entry = 0);
     // The whole text, lines joined by CR LF.
     QString Text() const;
 

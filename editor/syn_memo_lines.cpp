@@ -179,6 +179,44 @@ void TSynMemoLines::Clear()
     m_memo.m_noLines = true;
 }
 
+int TSynMemoLines::SplitEntries(int entry)
+{
+    QTextDocument &document = *m_memo.document();
+    int line = entry;
+    QList<int> separators;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        for (int i = 0; i < text.size(); ++i) {
+            if (text.at(i) == QChar::LineSeparator || text.at(i) == QChar::ParagraphSeparator) {
+                separators.append(block.position() + i);
+                if (block.blockNumber() < entry)
+                    ++line;
+            }
+        }
+    }
+    if (separators.isEmpty())
+        return line;
+    TSynMemo::SilentChange silent(m_memo);
+    // One character becomes one block break, so no position changes: the
+    // caret and the selection go back to the characters they were on.
+    const QTextCursor caret = m_memo.textCursor();
+    const int anchor = caret.anchor();
+    const int position = caret.position();
+    QTextCursor cursor(&document);
+    cursor.beginEditBlock();
+    for (const int at : separators) {
+        cursor.setPosition(at);
+        cursor.setPosition(at + 1, QTextCursor::KeepAnchor);
+        cursor.insertBlock();
+    }
+    cursor.endEditBlock();
+    QTextCursor restored(&document);
+    restored.setPosition(anchor);
+    restored.setPosition(position, QTextCursor::KeepAnchor);
+    m_memo.setTextCursor(restored);
+    return line;
+}
+
 QString TSynMemoLines::Text() const
 {
     QString text;

@@ -2,11 +2,11 @@
 // after line as the editor does. Every line must come apart into tokens that
 // touch end to end, keywords must be exactly the keyword list, and the range
 // handed to the next line must be one the editor can store.
+#include "common/java_words.h"
 #include "editor/syn_java_syn.h"
 #include "fuzz_support.h"
 
 #include <QSet>
-
 #include <cstdint>
 
 using fuzzsupport::check;
@@ -17,14 +17,7 @@ const QSet<QString> &keywords()
 {
     static const QSet<QString> words = [] {
         QSet<QString> set;
-        for (const char *word :
-             {"abstract", "assert", "boolean", "break", "byte", "case", "catch", "char",
-              "class", "const", "continue", "default", "do", "double", "else", "extends",
-              "false", "final", "finally", "float", "for", "goto", "if", "implements",
-              "import", "instanceof", "int", "interface", "long", "native", "new", "null",
-              "package", "private", "protected", "public", "return", "short", "static",
-              "strictfp", "super", "switch", "synchronized", "this", "throw", "throws",
-              "transient", "true", "try", "void", "volatile", "while"})
+        for (const char *word : kJavaKeywords)
             set.insert(QString::fromLatin1(word));
         return set;
     }();

@@ -1,4 +1,5 @@
 #include "handles/stretch_handle.h"
+#include "handles/stretch_handle_accessible.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -35,6 +36,8 @@ QCursor cursorFor(TDragStyle style)
 
 TStretchHandle::TStretchHandle(QWidget *owner) : QWidget(owner)
 {
+    StretchHandleAccessible::install();
+    setAccessibleName(QStringLiteral("Seleção"));
     resize(24, 24);
     // Hover moves decide which grip a drag will use.
     setMouseTracking(true);

@@ -19,20 +19,22 @@ QString startLocationIn(const QString &programFolder)
 } // namespace
 
 THelp::THelp(const QString &programFolder, QWidget *parent)
-    : QWidget(parent), m_startLocation(startLocationIn(programFolder))
+    : QMainWindow(parent), m_startLocation(startLocationIn(programFolder))
 {
     setObjectName(QStringLiteral("Help"));
     setWindowTitle(QStringLiteral("Help"));
     // A fixed pixel size, whatever the screen's font size.
     resize(978, 614);
 
-    m_browser = new TCppWebBrowser(this);
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+    m_browser = new TCppWebBrowser(central);
     m_browser->setObjectName(QStringLiteral("browser"));
     // Clicks still give it the keyboard for scrolling, the Tab key never does.
     m_browser->setFocusPolicy(Qt::ClickFocus);
-    m_navigation = new HelpNavigationBar(m_browser, m_startLocation, this);
+    m_navigation = new HelpNavigationBar(m_browser, m_startLocation, central);
 
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_navigation);

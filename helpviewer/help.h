@@ -1,13 +1,14 @@
 #pragma once
 
-#include <QWidget>
+#include <QMainWindow>
 
 class HelpNavigationBar;
 class TCppWebBrowser;
 
 // Lumenta's only window ("Help"): shows the index.htm that lies in Lumenta's
-// own folder when the program starts; closing it ends the program.
-class THelp : public QWidget
+// own folder when the program starts; closing it ends the program. A main
+// window, so that assistive tools present it as the program's window.
+class THelp : public QMainWindow
 {
     Q_OBJECT
 public:

@@ -15,6 +15,7 @@
 #include "designer/properties_dialog.h"
 #include "editor/syn_memo.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
@@ -39,6 +40,7 @@ private slots:
     void initTestCase();
     void dialogsAreCreatedWithTheWindow();
     void buildSaveAndCompile();
+    void reachableWithoutAMouseAndAskedOnClose();
 
 private:
     QString m_javac;
@@ -178,6 +180,37 @@ void TestDesignerDialogsInWindow::buildSaveAndCompile()
     QCOMPARE(button->name(), QString("btnOla"));
     QVERIFY(!editor->Text().contains("jButton1"));
 
+    // A label pushed past the window's left edge keeps a dialog that accepts
+    // the place it shows.
+    PreviewControl *label = place(design, 3, {31, 101});
+    QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(4, 4));
+    for (int i = 0; i < 32; ++i)
+        QTest::keyClick(&window.designer().mover(), Qt::Key_Left);
+    QCOMPARE(label->x(), -2);
+    QStringList refusals;
+    fromPopupMenu(window, label, "Propriedades1", [&refusals](QWidget *dialog) {
+        QCOMPARE(dialog->findChild<QLineEdit *>("txtEsquerda")->text(), QString("-2"));
+        auto *top = dialog->findChild<QLineEdit *>("txtTopo");
+        top->selectAll();
+        QTest::keyClicks(top, "-x7");
+        QCOMPARE(top->text(), QString("-7"));
+        // A refusal would open a message box over the dialog: note and close it.
+        QTimer refusal;
+        QObject::connect(&refusal, &QTimer::timeout, [&refusals] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                refusals << box->text();
+                box->close();
+            }
+        });
+        refusal.start(10);
+        QTest::mouseClick(dialog->findChild<QPushButton *>("Button1"), Qt::LeftButton);
+        if (dialog->isVisible())
+            dialog->close();
+    });
+    QCOMPARE(refusals, QStringList());
+    QCOMPARE(label->pos(), QPoint(-2, -7));
+    QVERIFY(editor->Text().contains("jLabel1.setBounds(-2,-7,"));
+
     const QString first = dir.filePath("semnome1.java");
     QVERIFY(window.files().saveActiveDocumentAs(first));
     QVERIFY(!window.IsModified());
@@ -203,7 +236,7 @@ void TestDesignerDialogsInWindow::buildSaveAndCompile()
     showInnerPage(page, 0);
     clickOnLine(editor, "       setSize(400,300);");
     createMenu(window, [](QWidget *dialog) {
-        addToMenu(dialog, "rdbMenu", "", "arquivo", "Arquivo", "A");
+        addToMenu(dialog, "rdbMenu", "", "arquivo", "Arquivo", "a");
         addToMenu(dialog, "rdbItem", "arquivo", "sair", "Sair");
         addToMenu(dialog, "rdbSeparador", "arquivo", "", "");
     });
@@ -215,6 +248,14 @@ void TestDesignerDialogsInWindow::buildSaveAndCompile()
     QVERIFY(bar < code.indexOf("barra.add(arquivo);"));
     QVERIFY(code.indexOf("arquivo.addSeparator();") < code.indexOf("setJMenuBar(barra);"));
     QVERIFY(code.indexOf("setJMenuBar(barra);") < code.indexOf("       setSize(400,300);"));
+    QVERIFY(code.contains("arquivo.setMnemonic(KeyEvent.VK_A);"));
+    // The editor numbers the lines as the saved file (and javac) does.
+    QFile saved(first);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QList<QByteArray> savedLines = saved.readAll().split('\n');
+    QCOMPARE(editor->document()->blockCount(), int(savedLines.size()));
+    const int sizeLine = int(savedLines.indexOf("       setSize(400,300);\r"));
+    QCOMPARE(editor->document()->findBlockByNumber(sizeLine).text(), QString("       setSize(400,300);"));
 
     // A second window gets its own bar.
     DocumentPage *second = appfixture::newDocument(window, 5);
@@ -241,6 +282,60 @@ void TestDesignerDialogsInWindow::buildSaveAndCompile()
     }
     QVERIFY(QFile::exists(dir.filePath("classes/semnome1.class")));
     QVERIFY(QFile::exists(dir.filePath("classes/semnome2.class")));
+}
+
+void TestDesignerDialogsInWindow::reachableWithoutAMouseAndAskedOnClose()
+{
+    Tfrmprincipal window;
+    QVERIFY(appfixture::showWindow(window));
+    DocumentPage *page = appfixture::newDocument(window, 5);
+    showInnerPage(page, 1);
+    DesignPage *design = DesignerBridge::designPageOf(*page);
+    DesignerSession &session = window.designer().session();
+
+    // A palette entry picked through its accessibility action, twice in a row.
+    for (int round = 0; round < 2; ++round) {
+        QAccessibleInterface *entry = QAccessible::queryAccessibleInterface(design->paletteButton(3));
+        QVERIFY(entry && entry->actionInterface());
+        const QStringList actions = entry->actionInterface()->actionNames();
+        QVERIFY(!actions.isEmpty());
+        entry->actionInterface()->doAction(actions.first());
+        QCOMPARE(session.selectedKind(), 3);
+        QTest::mouseClick(design->designWindow()->client(), Qt::LeftButton, {}, {20, 20 + 40 * round});
+        QCOMPARE(design->designWindow()->components().size(), round + 1);
+        QCOMPARE(design->paletteButton(3)->isChecked(), true);
+    }
+
+    // The handle's popup menu is found under the window, as its other menus are.
+    QTest::mouseClick(design->designWindow()->components().first(), Qt::LeftButton, {}, {3, 3});
+    QVERIFY(session.mover().IsAttached());
+    QStringList items;
+    std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *node) {
+        if (node->object() == &session.mnuCpo()) {
+            for (int i = 0; i < node->childCount(); ++i)
+                items << node->child(i)->text(QAccessible::Name);
+            return;
+        }
+        for (int i = 0; i < node->childCount(); ++i) {
+            if (QAccessibleInterface *child = node->child(i))
+                walk(child);
+        }
+    };
+    walk(QAccessible::queryAccessibleInterface(&window));
+    QCOMPARE(items, QStringList({"Propriedades", "Deletar", "Eventos"}));
+
+    // Closing asks while the design page is on screen.
+    QVERIFY(window.IsModified());
+    QCOMPARE(page->innerPages()->currentIndex(), 1);
+    int asked = 0;
+    whenModal([&asked](QWidget *box) {
+        ++asked;
+        qobject_cast<QMessageBox *>(box)->button(QMessageBox::No)->click();
+    });
+    QVERIFY(!window.close());
+    QCOMPARE(asked, 1);
+    testsupport::answerMessageBox(QMessageBox::Yes);
+    QVERIFY(window.close());
 }
 
 QTEST_MAIN(TestDesignerDialogsInWindow)

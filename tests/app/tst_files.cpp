@@ -176,6 +176,16 @@ void TestFiles::openDialogStartsInProgramFolder()
     // Cancelled: nothing happens.
     QCOMPARE(m_window->pageCount(), 0);
     QVERIFY(testsupport::noModalOpen());
+
+    // A name typed last time is not proposed again.
+    testsupport::whenModal([](QWidget *modal) {
+        modal->findChild<QLineEdit *>("fileNameEdit")->setText("Velho.java");
+        qobject_cast<QDialog *>(modal)->reject();
+    });
+    m_window->files().Open();
+    answerFileDialog(QString(), &seen);
+    m_window->files().Open();
+    QCOMPARE(seen.proposedName, QString());
 }
 
 void TestFiles::openingMissingFileWarns()
@@ -400,6 +410,10 @@ void TestFiles::proposedName()
 {
     QFETCH(QString, text);
     QFETCH(QString, proposed);
+    // The dialog proposed another name before: it never shows it again.
+    newDocument(*m_window, 1);
+    answerFileDialog(QString());
+    QVERIFY(!m_window->files().SaveCurrentDocument());
     newDocument(*m_window, 1);
     m_window->currentEditor()->SetText(text);
     DialogSeen seen;

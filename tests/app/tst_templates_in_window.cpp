@@ -246,7 +246,7 @@ void TestTemplatesInWindow::promptsThroughTheInputBox_data()
     QTest::addColumn<bool>("accept");
     QTest::addColumn<QString>("firstLine"); // empty: nothing inserted
 
-    QTest::newRow("answer kept with its blanks") << "spdbclasstext" << " Ola " << true << "public class  Ola ()";
+    QTest::newRow("answer kept with its blanks") << "spdbclasstext" << " Ola " << true << "public class  Ola ";
     QTest::newRow("empty answer, same script") << "spdbifelse" << "" << true << "if ( )";
     QTest::newRow("cancel gives the empty answer") << "spdbifelse" << "a" << false << "if ( )";
     QTest::newRow("empty answer, other script") << "spdbwhile" << "" << true << "while (  )";
@@ -411,10 +411,15 @@ void TestTemplatesInWindow::twoBlockEntryThroughTheHiddenButtons()
     t.Memo3()->setPlainText(QStringLiteral("barra.add(m);\n"));
     t.Button1()->click();
 
-    QCOMPARE(bench.window.insertionLine(), 3);
-    // Each block stays one entry, its line break inside.
-    QCOMPARE(bench.editor->Lines().Get(2), QStringLiteral("JMenu m =new JMenu(\"M\");\r\n"));
-    QCOMPARE(bench.editor->Lines().Get(3), QStringLiteral("barra.add(m);\r\n"));
+    // The blocks went in at entries 2 and 3; afterwards every line of them
+    // is a line of the editor, and the insertion line follows the second.
+    QCOMPARE(bench.window.insertionLine(), 4);
+    QCOMPARE(bench.editor->Lines().Get(2), QStringLiteral("JMenu m =new JMenu(\"M\");"));
+    QCOMPARE(bench.editor->Lines().Get(3), QString());
+    QCOMPARE(bench.editor->Lines().Get(4), QStringLiteral("barra.add(m);"));
+    QCOMPARE(bench.editor->Lines().Get(5), QString());
+    QCOMPARE(bench.editor->document()->blockCount(), bench.editor->Lines().Count());
+    QCOMPARE(bench.editor->CaretY(), 3);
     QVERIFY(t.Memo2()->toPlainText().isEmpty() && t.Memo3()->toPlainText().isEmpty());
     QVERIFY(bench.window.IsModified());
 }

@@ -100,7 +100,7 @@ void TestBadInputCodegen::listenerGoesIntoAConstructorWithElse()
     StringListCodeLines code(lines);
     const int closing = int(lines.indexOf("}"));
 
-    QCOMPARE(writeListener(code, 0, "jButton1", {"a();"}).result, ListenerResult::Created);
+    QCOMPARE(writeListener(code, 0, "jButton1", ComponentKind::JButton, {"a();"}).result, ListenerResult::Created);
     // Above the constructor's own closing line, not at the end of the class.
     QCOMPARE(code.Get(closing), QString("jButton1.addMouseListener( new MouseAdapter() {"));
     QCOMPARE(code.Get(closing + 4), QString("}"));

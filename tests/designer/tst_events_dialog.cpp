@@ -1,5 +1,6 @@
 #include "design_fixture.h"
 #include "dialog_answerer.h"
+#include "java_check.h"
 
 #include "designer/event_listeners.h"
 #include "designer/events_dialog.h"
@@ -46,6 +47,7 @@ private slots:
     void reindentedHeaderShownButNotReplaced();
     void emptyBodyCountsAsAbsent();
     void changeListenerImportsItsPackage();
+    void everyEventCompilesOnEveryKind();
     void nameInsideALongerNameIsNoMatch();
     void braceOnTheNextLine();
     void nothingWrittenWithoutAPlace_data();
@@ -88,14 +90,14 @@ void TestEventsDialog::templates()
 {
     QFETCH(int, event);
     QTEST(QString::fromUtf8(eventTemplates().at(event).event), "caption");
-    QTEST(eventTemplateLines(event, "n"), "lines");
+    QTEST(eventTemplateLines(event, "n", ComponentKind::JTextField), "lines");
 }
 
 void TestEventsDialog::newClickListenerAboveTheClosingLine()
 {
     StringListCodeLines code(withButton());
     const int closing = constructorClosing(code);
-    const ListenerWrite write = writeListener(code, 0, "jButton1", {"setTitle(\"oi\");"});
+    const ListenerWrite write = writeListener(code, 0, "jButton1", ComponentKind::JButton, {"setTitle(\"oi\");"});
     QCOMPARE(write.result, ListenerResult::Created);
     QVERIFY(!write.importAdded);
     QCOMPARE(code.lines().mid(closing - 1, 6),
@@ -108,21 +110,21 @@ void TestEventsDialog::newClickListenerAboveTheClosingLine()
 void TestEventsDialog::existingHandlerLoadedAndReplacedExactly()
 {
     StringListCodeLines code(withButton());
-    writeListener(code, 0, "jButton1", {"  a();", "", "\tb();"});
+    writeListener(code, 0, "jButton1", ComponentKind::JButton, {"  a();", "", "\tb();"});
     const QStringList before = code.lines();
     const int header = int(before.indexOf("            public void mouseClicked(MouseEvent evento) {"));
 
-    const auto loaded = loadHandler(code, 0, "jButton1");
+    const auto loaded = loadHandler(code, 0, "jButton1", ComponentKind::JButton);
     QVERIFY(loaded);
     QCOMPARE(loaded->headerLine, header);
     QCOMPARE(loaded->body, QStringList({"  a();", "", "\tb();"}));
 
     // Replacing with what was loaded changes nothing.
-    ListenerWrite write = writeListener(code, 0, "jButton1", loaded->body);
+    ListenerWrite write = writeListener(code, 0, "jButton1", ComponentKind::JButton, loaded->body);
     QCOMPARE(write.result, ListenerResult::Replaced);
     QCOMPARE(code.lines(), before);
 
-    write = writeListener(code, 0, "jButton1", {"c();", "d();"});
+    write = writeListener(code, 0, "jButton1", ComponentKind::JButton, {"c();", "d();"});
     QCOMPARE(write.result, ListenerResult::Replaced);
     QCOMPARE(write.caretLine, header + 2);
     QStringList expected = before;
@@ -135,9 +137,9 @@ void TestEventsDialog::existingHandlerLoadedAndReplacedExactly()
 void TestEventsDialog::focusBeforeLostFocus()
 {
     StringListCodeLines code(withButton());
-    writeListener(code, 4, "jButton1", {"ganhou();"});
-    QVERIFY(!loadHandler(code, 5, "jButton1"));
-    QCOMPARE(writeListener(code, 5, "jButton1", {"perdeu();"}).result, ListenerResult::Created);
+    writeListener(code, 4, "jButton1", ComponentKind::JButton, {"ganhou();"});
+    QVERIFY(!loadHandler(code, 5, "jButton1", ComponentKind::JButton));
+    QCOMPARE(writeListener(code, 5, "jButton1", ComponentKind::JButton, {"perdeu();"}).result, ListenerResult::Created);
 
     const QStringList &lines = code.lines();
     const int gained = int(lines.indexOf("    public void focusGained(FocusEvent e) {"));
@@ -147,20 +149,20 @@ void TestEventsDialog::focusBeforeLostFocus()
     QCOMPARE(lines.at(lost + 1), QString("perdeu();"));
     QCOMPARE(lines.filter("jButton1.addFocusListener(").size(), 2);
     // The focus-gained listener is still the one that is found first.
-    QCOMPARE(loadHandler(code, 4, "jButton1")->body, QStringList{"ganhou();"});
-    QVERIFY(!loadHandler(code, 5, "jButton1"));
+    QCOMPARE(loadHandler(code, 4, "jButton1", ComponentKind::JButton)->body, QStringList{"ganhou();"});
+    QVERIFY(!loadHandler(code, 5, "jButton1", ComponentKind::JButton));
 }
 
 void TestEventsDialog::reindentedHeaderShownButNotReplaced()
 {
     StringListCodeLines code(withButton());
-    writeListener(code, 0, "jButton1", {"a();"});
+    writeListener(code, 0, "jButton1", ComponentKind::JButton, {"a();"});
     const int header = int(code.lines().indexOf("            public void mouseClicked(MouseEvent evento) {"));
     code.Delete(header);
     code.Insert(header, "  public void mouseClicked(MouseEvent evento) {");
 
-    QCOMPARE(loadHandler(code, 0, "jButton1")->body, QStringList{"a();"});
-    QCOMPARE(writeListener(code, 0, "jButton1", {"b();"}).result, ListenerResult::Created);
+    QCOMPARE(loadHandler(code, 0, "jButton1", ComponentKind::JButton)->body, QStringList{"a();"});
+    QCOMPARE(writeListener(code, 0, "jButton1", ComponentKind::JButton, {"b();"}).result, ListenerResult::Created);
     QCOMPARE(code.lines().filter("jButton1.addMouseListener(").size(), 2);
     QCOMPARE(code.Get(header + 1), QString("a();"));
 }
@@ -168,44 +170,69 @@ void TestEventsDialog::reindentedHeaderShownButNotReplaced()
 void TestEventsDialog::emptyBodyCountsAsAbsent()
 {
     StringListCodeLines code(withButton());
-    writeListener(code, 6, "jButton1", {});
+    writeListener(code, 6, "jButton1", ComponentKind::JButton, {});
     const int header = int(code.lines().indexOf("        public void keyPressed(KeyEvent event) {"));
     QCOMPARE(code.Get(header + 1), QString("        }});"));
-    QCOMPARE(loadHandler(code, 6, "jButton1")->body, QStringList());
-    QCOMPARE(writeListener(code, 6, "jButton1", {"k();"}).result, ListenerResult::Created);
+    QCOMPARE(loadHandler(code, 6, "jButton1", ComponentKind::JButton)->body, QStringList());
+    QCOMPARE(writeListener(code, 6, "jButton1", ComponentKind::JButton, {"k();"}).result, ListenerResult::Created);
     QCOMPARE(code.lines().filter("jButton1.addKeyListener(").size(), 2);
 }
 
 void TestEventsDialog::changeListenerImportsItsPackage()
 {
     StringListCodeLines code(withButton());
-    ListenerWrite write = writeListener(code, 3, "jButton1", {"x();"});
+    ListenerWrite write = writeListener(code, 3, "jButton1", ComponentKind::JButton, {"x();"});
     QCOMPARE(write.result, ListenerResult::Created);
     QVERIFY(write.importAdded);
     QCOMPARE(code.lines().mid(0, 5), QStringList({"import javax.swing.*;", "import java.awt.*;",
                                                   "import java.awt.event.*;",
                                                   "import javax.swing.event.*;", ""}));
     // Replacing keeps the caret on the last statement, the import counted.
-    write = writeListener(code, 3, "jButton1", {"y();"});
+    write = writeListener(code, 3, "jButton1", ComponentKind::JButton, {"y();"});
     QCOMPARE(write.result, ListenerResult::Replaced);
     QVERIFY(!write.importAdded);
     QCOMPARE(code.Get(write.caretLine), QString("y();"));
     QCOMPARE(code.lines().filter("import javax.swing.event.*;").size(), 1);
 
     StringListCodeLines bare(withButton().mid(3));
-    QVERIFY(writeListener(bare, 3, "jButton1", {"x();"}).importAdded);
+    QVERIFY(writeListener(bare, 3, "jButton1", ComponentKind::JButton, {"x();"}).importAdded);
     QCOMPARE(bare.Get(0), QString("import javax.swing.event.*;"));
+}
+
+void TestEventsDialog::everyEventCompilesOnEveryKind()
+{
+    if (testsupport::javacPath().isEmpty())
+        QSKIP("javac is not installed");
+    // One window holding every kind the palette places, each with every
+    // event it has; the label has no change of its own and is refused.
+    StringListCodeLines code(swingSkeleton());
+    NamingCounters counters;
+    int written = 0;
+    for (int kind = 1; kind <= 14; ++kind) {
+        const DesignedComponent c = newComponent(ComponentKind(kind), counters, 10, 10 * kind);
+        QCOMPARE(WriteComponentCode(code, c, "true", "true"), CodegenResult::Written);
+        for (int event = 0; event < kEventCount; ++event) {
+            const ListenerWrite write =
+                writeListener(code, event, c.name, c.kind, {"System.out.println(\"" + c.name + "\");"});
+            const bool refused = c.kind == ComponentKind::JLabel && event == 3;
+            QCOMPARE(write.result, refused ? ListenerResult::NoSuchEvent : ListenerResult::Created);
+            written += refused ? 0 : 1;
+        }
+    }
+    QCOMPARE(written, 14 * 7 - 1);
+    const testsupport::JavaCheck check = testsupport::compileJava("semnome1.java", code.Text());
+    QVERIFY2(check.compiled, qPrintable(check.output + "\n" + code.Text()));
 }
 
 void TestEventsDialog::nameInsideALongerNameIsNoMatch()
 {
     StringListCodeLines code(withButton());
-    writeListener(code, 0, "jButton1", {"mine();"});
+    writeListener(code, 0, "jButton1", ComponentKind::JButton, {"mine();"});
     // Another component whose name ends in the first one's.
-    QVERIFY(!loadHandler(code, 0, "Button1"));
-    QCOMPARE(writeListener(code, 0, "Button1", {"other();"}).result, ListenerResult::Created);
-    QCOMPARE(loadHandler(code, 0, "jButton1")->body, QStringList{"mine();"});
-    QCOMPARE(loadHandler(code, 0, "Button1")->body, QStringList{"other();"});
+    QVERIFY(!loadHandler(code, 0, "Button1", ComponentKind::JButton));
+    QCOMPARE(writeListener(code, 0, "Button1", ComponentKind::JButton, {"other();"}).result, ListenerResult::Created);
+    QCOMPARE(loadHandler(code, 0, "jButton1", ComponentKind::JButton)->body, QStringList{"mine();"});
+    QCOMPARE(loadHandler(code, 0, "Button1", ComponentKind::JButton)->body, QStringList{"other();"});
 }
 
 void TestEventsDialog::braceOnTheNextLine()
@@ -215,7 +242,7 @@ void TestEventsDialog::braceOnTheNextLine()
     lines.replace(constructor, "public semnome1()");
     lines.insert(constructor + 1, "{");
     StringListCodeLines code(lines);
-    QCOMPARE(writeListener(code, 0, "jButton1", {"a();"}).result, ListenerResult::Created);
+    QCOMPARE(writeListener(code, 0, "jButton1", ComponentKind::JButton, {"a();"}).result, ListenerResult::Created);
     const int closing = constructorClosing(code);
     QCOMPARE(code.Get(closing - 1), QString("            }});"));
 }
@@ -245,7 +272,7 @@ void TestEventsDialog::nothingWrittenWithoutAPlace()
         lines = lines.mid(0, lines.indexOf("       setVisible(true);") + 1);
     lines.replace(lines.indexOf(from), to);
     StringListCodeLines code(lines);
-    const ListenerWrite write = writeListener(code, 3, "jButton1", {"a();"});
+    const ListenerWrite write = writeListener(code, 3, "jButton1", ComponentKind::JButton, {"a();"});
     QTEST(listenerMessage(write.result), "message");
     QCOMPARE(code.lines(), lines);
 }
@@ -258,7 +285,7 @@ void TestEventsDialog::dialogLoadsWritesAndMarks()
     f.show();
     PreviewControl *button = f.place(1, {31, 21});
     MemoCodeLines code(*f.editor);
-    writeListener(code, 0, "jButton1", {"antes();"});
+    writeListener(code, 0, "jButton1", ComponentKind::JButton, {"antes();"});
     f.modified = 0;
     f.click(button, {5, 5});
 
@@ -289,7 +316,7 @@ void TestEventsDialog::dialogLoadsWritesAndMarks()
     QTest::mouseClick(dialog.findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(f.modified, 1);
-    QCOMPARE(loadHandler(code, 0, "jButton1")->body, QStringList({"depois();", "fim();"}));
+    QCOMPARE(loadHandler(code, 0, "jButton1", ComponentKind::JButton)->body, QStringList({"depois();", "fim();"}));
     QCOMPARE(f.editor->Lines().Get(f.editor->CaretY() - 1), QString("fim();"));
 
     const QString before = f.editor->Text();

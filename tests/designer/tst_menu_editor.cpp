@@ -69,6 +69,12 @@ void TestMenuEditor::additions_data()
                              << QStringList({"m.add(n);", "n.setMnemonic(KeyEvent.VK_N);"}) << QStringList();
     QTest::newRow("item with key") << 1 << "Abrir" << "O" << QStringList{"JMenuItem n= new JMenuItem(\" Abrir\");"}
                                    << QStringList({"m.add(n);", "n.setMnemonic(KeyEvent.VK_O);"}) << QStringList();
+    QTest::newRow("lower-case key") << 1 << "Sair" << "s" << QStringList{"JMenuItem n= new JMenuItem(\" Sair\");"}
+                                    << QStringList({"m.add(n);", "n.setMnemonic(KeyEvent.VK_S);"}) << QStringList();
+    QTest::newRow("key that is no letter") << 1 << "Sair" << "ç" << QStringList() << QStringList()
+                                           << QStringList{kBadMnemonic};
+    QTest::newRow("two keys") << 1 << "Sair" << "F1" << QStringList() << QStringList()
+                              << QStringList{kBadMnemonic};
     QTest::newRow("separator") << 3 << "ignored" << "X" << QStringList() << QStringList{"m.addSeparator();"}
                                << QStringList();
     QTest::newRow("quotes and backslashes") << 1 << "Diga \"oi\" C:\\" << ""

@@ -102,7 +102,9 @@ void TestPropertiesDialog::refusals_data()
     QTest::newRow("empty left") << "left" << "" << "Digite um valor para o posicionamento horizontal do objeto!" << int(F::Esquerda);
     QTest::newRow("pasted left") << "left" << "1a" << "Digite apenas algarismos para o posicionamento horizontal do objeto!" << int(F::Esquerda);
     QTest::newRow("empty top") << "top" << "" << "Digite um valor para o posicionamento vertical do objeto!" << int(F::Topo);
-    QTest::newRow("negative top") << "top" << "-5" << "Digite apenas algarismos para o posicionamento vertical do objeto!" << int(F::Topo);
+    QTest::newRow("minus inside top") << "top" << "5-5" << "Digite apenas algarismos para o posicionamento vertical do objeto!" << int(F::Topo);
+    QTest::newRow("minus alone") << "left" << "-" << "Digite apenas algarismos para o posicionamento horizontal do objeto!" << int(F::Esquerda);
+    QTest::newRow("negative height") << "height" << "-5" << "Digite apenas algarismos para altura do objeto!" << int(F::Altura);
     QTest::newRow("empty height") << "height" << "" << "Digite um valor para altura do objeto!" << int(F::Altura);
     QTest::newRow("huge height") << "height" << "99999999999" << "Digite apenas algarismos para altura do objeto!" << int(F::Altura);
     QTest::newRow("empty width") << "width" << "" << "Digite um valor para largura do objeto!" << int(F::Largura);

@@ -24,7 +24,7 @@ QStringList scan(TSynJavaSyn &scanner, const QString &line)
 
 const QStringList kKeywords = QStringLiteral(
     "abstract assert boolean break byte case catch char class const continue default do double "
-    "else extends false final finally float for goto if implements import instanceof int "
+    "else enum extends false final finally float for goto if implements import instanceof int "
     "interface long native new null package private protected public return short static "
     "strictfp super switch synchronized this throw throws transient true try void volatile while")
     .split(QLatin1Char(' '));

@@ -3,6 +3,7 @@
 #include "helpviewer/help.h"
 #include "../help/help_test_pages.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,6 +31,8 @@ private slots:
         QVERIFY(!(browser->focusPolicy() & Qt::TabFocus));
         for (QToolButton *button : window.findChildren<QToolButton *>())
             QVERIFY(!(button->focusPolicy() & Qt::TabFocus));
+        // Assistive tools present it as a window, not as a filler.
+        QCOMPARE(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Window);
         window.show();
         QCOMPARE(browser->width(), window.width());
         QCOMPARE(browser->geometry().bottom(), window.rect().bottom());

@@ -252,22 +252,32 @@ void TestTemplateEngine::guardFamilies_data()
         << QStringList{"", "", "", "Instancie primeiramente a Caixa de Lista.", "", "",
                        "Declare primeiramente a Caixa de Texto.", "", "", "", "",
                        "Declare primeiramente um Painel.", "", ""};
+    // The order the messages teach: bar declared, bar instantiated, primary
+    // item declared, primary item instantiated, then sub-items and separators.
+    const QString barra = u8"Barra de Menu › ";
     QTest::newRow("AWT menu bar chain")
-        << QStringList{objetos + u8"Barra de Menu › Declaração de Item Primário",
-                       objetos + u8"Barra de Menu › Declaração de Sub-Item",
-                       objetos + u8"Barra de Menu › Declaração de Barra de Menu",
-                       instancias + u8"Barra de Menu › Instância da Barra de Menu",
-                       instancias + u8"Barra de Menu › Instância de Item Primário",
-                       metodos + u8"Barra de Menu › Adicionar Separador",
-                       objetos + u8"Barra de Menu › Declaração de Item Primário",
-                       objetos + u8"Barra de Menu › Declaração de Sub-Item",
-                       instancias + u8"Barra de Menu › Instância de Item Primário",
-                       metodos + u8"Barra de Menu › Adicionar Sub-item"}
-        << QStringList{"", "", "MenuBar menubar1;", "setMenuBar(menubar1);", "menu1 = new Menu();",
-                       "menu1.addSeparator();", "Menu menu1;", "MenuItem menuitem1;", "", ""}
-        << QStringList{"Instancie primeiramente a Barra de Menu.", "Adicione primeiramente um Sub-Item.", "", "",
-                       "", "", "", "", "Declare primeiramente o Item Primário.",
-                       "Adicione primeiramente a Barra de Menu um Item Primário."};
+        << QStringList{objetos + barra + u8"Declaração de Item Primário",
+                       objetos + barra + u8"Declaração de Sub-Item",
+                       objetos + barra + u8"Declaração de Barra de Menu",
+                       instancias + barra + u8"Instância de Item Primário",
+                       metodos + barra + u8"Adicionar Separador",
+                       objetos + barra + u8"Declaração de Item Primário",
+                       instancias + barra + u8"Instância da Barra de Menu",
+                       objetos + barra + u8"Declaração de Item Primário",
+                       objetos + barra + u8"Declaração de Sub-Item",
+                       metodos + barra + u8"Adicionar Sub-item",
+                       instancias + barra + u8"Instância de Item Primário",
+                       metodos + barra + u8"Adicionar Sub-item",
+                       metodos + barra + u8"Adicionar Separador",
+                       metodos + barra + u8"Adicionar Separador"}
+        << QStringList{"", "", "MenuBar menubar1;", "", "", "", "setMenuBar(menubar1);", "Menu menu1;",
+                       "MenuItem menuitem1;", "", "menu1 = new Menu();", "menu1.add(new MenuItem());",
+                       "menu1.addSeparator();", "menu1.addSeparator();"}
+        << QStringList{"Instancie primeiramente a Barra de Menu.", "Adicione primeiramente um Sub-Item.", "",
+                       "Declare primeiramente o Item Primário.",
+                       "Adicione pelo menos um Item Primário na Barra de Menu.",
+                       "Instancie primeiramente a Barra de Menu.", "", "", "",
+                       "Adicione primeiramente a Barra de Menu um Item Primário.", "", "", "", ""};
 }
 
 void TestTemplateEngine::guardFamilies()
