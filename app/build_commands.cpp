@@ -7,6 +7,7 @@
 #include "common/message_boxes.h"
 #include "common/wait_cursor.h"
 #include "editor/syn_memo.h"
+#include "editor/text_file.h"
 #include "javatools/compiler_explanations.h"
 #include "javatools/compiler_messages.h"
 #include "javatools/exec_script.h"
@@ -195,7 +196,7 @@ void BuildCommands::Run()
     if (!page || m_window.IsModified())
         return;
     const TSynMemo *editor = m_window.currentEditor() ? m_window.currentEditor() : page->editor();
-    const ExecScript::Result script = ExecScript::write(folderOf(page), ExtractClassName(*editor));
+    const ExecScript::Result script = ExecScript::write(folderOf(page), ExtractClassName(TextFile::splitLines(editor->Text())));
     switch (script.status) {
     case ExecScript::Status::InvalidClassName:
         messages::warning(&m_window, kNoPublicClass);

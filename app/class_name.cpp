@@ -1,6 +1,5 @@
 #include "app/class_name.h"
 
-#include "editor/syn_memo.h"
 
 namespace {
 
@@ -28,19 +27,6 @@ QString classNameFromLine(const QString &line, qsizetype at)
 QString ExtractClassName(const QStringList &lines)
 {
     for (const QString &line : lines) {
-        const qsizetype at = line.indexOf(kPublicClass);
-        if (at >= 0)
-            return classNameFromLine(line, at);
-    }
-    return {};
-}
-
-QString ExtractClassName(const TSynMemo &editor)
-{
-    const TSynMemoLines &lines = editor.Lines();
-    const int count = lines.Count();
-    for (int i = 0; i < count; ++i) {
-        const QString line = lines.Get(i);
         const qsizetype at = line.indexOf(kPublicClass);
         if (at >= 0)
             return classNameFromLine(line, at);

@@ -3,12 +3,9 @@
 #include <QString>
 #include <QStringList>
 
-class TSynMemo;
-
 // The class name of a source text, from its first line that contains
 // "public class" (case-sensitive, anywhere in the line, comments included):
 // the identifier after "public class" and the one character that follows it.
 // Empty when no line contains "public class". It proposes the file name when
 // saving and names the class to compile and run.
 QString ExtractClassName(const QStringList &lines);
-QString ExtractClassName(const TSynMemo &editor);

@@ -1,5 +1,6 @@
 #include "app/document_page.h"
 
+#include "app/document_tag.h"
 #include "editor/syn_memo.h"
 
 #include <QTabWidget>
@@ -33,30 +34,11 @@ void DocumentPage::setDesignPage(QWidget *page)
         m_inner->addTab(page, QStringLiteral("Formulário"));
 }
 
-namespace {
 
-// A path in the tag: ";" ends it, so a ";" (and the "%" that escapes it)
-// inside a folder or file name is written as %3B (%25). Without this a
-// document in "a;b/" would lose its path and every save would ask anew.
-QString tagEscaped(QString path)
-{
-    path.replace(QLatin1Char('%'), QLatin1String("%25"));
-    path.replace(QLatin1Char(';'), QLatin1String("%3B"));
-    return path;
-}
-
-QString tagUnescaped(QString path)
-{
-    path.replace(QLatin1String("%3B"), QLatin1String(";"));
-    path.replace(QLatin1String("%25"), QLatin1String("%"));
-    return path;
-}
-
-} // namespace
 
 void DocumentPage::insertPath(const QString &path)
 {
-    m_tag.insert(2, tagEscaped(path) + QLatin1Char(';'));
+    m_tag = documenttag::make(m_kind, QStringList{path} + documenttag::paths(m_tag));
 }
 
 QString DocumentPage::documentPath() const
@@ -66,10 +48,5 @@ QString DocumentPage::documentPath() const
 
 QString DocumentPage::pathFromTag(const QString &tag)
 {
-    const int first = tag.indexOf(QLatin1Char(';'));
-    if (first < 0)
-        return {};
-    const QString rest = tag.mid(first + 1);
-    const int next = rest.indexOf(QLatin1Char(';'));
-    return tagUnescaped(next < 0 ? rest : rest.left(next));
+    return documenttag::firstPath(tag);
 }

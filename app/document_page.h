@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/document_kind.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QWidget>
@@ -7,10 +9,6 @@
 class QTabWidget;
 class TSynMemo;
 
-// The two page structures: a code document has only "Código"; a Swing window
-// document also has the design page "Formulário". The values are the kind
-// digits of the document tag.
-enum class DocumentKind { Code = 0, SwingWindow = 1 };
 
 // One open document: a page of pagForms with an inner tab control holding the
 // code editor and, for a Swing window, the design page. The caption (file name

@@ -215,7 +215,7 @@ bool FileCommands::SaveCurrentDocument()
     DocumentPage *page = m_window.activePage();
     if (!page)
         return false;
-    const QString className = ExtractClassName(*page->editor());
+    const QString className = ExtractClassName(TextFile::splitLines(page->editor()->Text()));
     if (page->kind() == DocumentKind::SwingWindow)
         detachSelection();
 
@@ -240,7 +240,7 @@ void FileCommands::SaveAs()
     if (!page)
         return;
     const QString fileName =
-        chooseSaveName(ExtractClassName(*page->editor()), folderOf(page->documentPath()));
+        chooseSaveName(ExtractClassName(TextFile::splitLines(page->editor()->Text())), folderOf(page->documentPath()));
     if (!fileName.isEmpty())
         saveActiveDocumentAs(fileName);
 }

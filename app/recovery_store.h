@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/document_page.h"
+#include "app/document_tag.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -31,7 +31,7 @@ struct RecoveryCopy
     QString filePath;
 
     // The document's file: the first path of the tag (empty for a new one).
-    QString documentPath() const { return DocumentPage::pathFromTag(tag); }
+    QString documentPath() const { return documenttag::firstPath(tag); }
 
     QByteArray toBytes() const;
     // Nothing when the bytes are not a copy this program wrote.

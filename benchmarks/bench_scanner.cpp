@@ -1,7 +1,7 @@
 // Throughput of the Java scanner over a large generated source text: every
 // line is scanned with SetLine/Next up to the end of the line, the way the
 // editor's highlighter drives it.
-#include "editor/syn_java_syn.h"
+#include "editor/java_scanner.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
@@ -74,7 +74,7 @@ int main()
         }
     }
 
-    TSynJavaSyn scanner;
+    JavaScanner scanner;
     std::vector<double> seconds;
     qint64 tokens = 0;
     for (int run = 0; run < kRuns; ++run) {

@@ -3,7 +3,7 @@
 #include "designer/block_depth.h"
 #include "designer/code_lines.h"
 #include "designer/swing_codegen.h"
-#include "editor/syn_java_syn.h"
+#include "editor/java_scanner.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ QString blanks(int count)
 qsizetype findAfterNameStart(const QString &all, const QString &text, qsizetype from = 0)
 {
     for (qsizetype at = all.indexOf(text, from); at >= 0; at = all.indexOf(text, at + 1)) {
-        if (at == 0 || !TSynJavaSyn::IsIdentChar(all.at(at - 1)))
+        if (at == 0 || !JavaScanner::IsIdentChar(all.at(at - 1)))
             return at;
     }
     return -1;
@@ -34,7 +34,7 @@ qsizetype findWholeName(const QString &all, const QString &text)
     for (qsizetype at = findAfterNameStart(all, text); at >= 0;
          at = findAfterNameStart(all, text, at + 1)) {
         const qsizetype end = at + text.size();
-        if (end >= all.size() || !TSynJavaSyn::IsIdentChar(all.at(end)))
+        if (end >= all.size() || !JavaScanner::IsIdentChar(all.at(end)))
             return at;
     }
     return -1;

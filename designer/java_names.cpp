@@ -2,7 +2,7 @@
 
 #include "common/java_words.h"
 #include "designer/code_lines.h"
-#include "editor/syn_java_syn.h"
+#include "editor/java_scanner.h"
 
 #include <QList>
 #include <QSet>
@@ -17,7 +17,7 @@ int renameIdentifier(CodeLines &code, const QString &oldName, const QString &new
     if (oldName.isEmpty() || oldName == newName)
         return 0;
     static const QString crLf = QStringLiteral("\r\n");
-    TSynJavaSyn scanner;
+    JavaScanner scanner;
     scanner.ResetRange();
     int renamed = 0;
     const int count = code.Count();

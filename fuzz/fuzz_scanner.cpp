@@ -3,7 +3,7 @@
 // touch end to end, keywords must be exactly the keyword list, and the range
 // handed to the next line must be one the editor can store.
 #include "common/java_words.h"
-#include "editor/syn_java_syn.h"
+#include "editor/java_scanner.h"
 #include "fuzz_support.h"
 
 #include <QSet>
@@ -41,7 +41,7 @@ QString textOf(FuzzedDataProvider &data)
     }
 }
 
-void scanLine(TSynJavaSyn &scanner, const QString &line, int lineNumber)
+void scanLine(JavaScanner &scanner, const QString &line, int lineNumber)
 {
     scanner.SetLine(line, lineNumber);
     // The scanner stops at the first NUL, as its line buffer ends there.
@@ -83,7 +83,7 @@ void scanLine(TSynJavaSyn &scanner, const QString &line, int lineNumber)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
 {
-    static TSynJavaSyn scanner;
+    static JavaScanner scanner;
     FuzzedDataProvider data(bytes, size);
     const auto start = TRangeState(data.ConsumeIntegralInRange(0, 3));
     const QString text = textOf(data);
