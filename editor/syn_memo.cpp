@@ -5,6 +5,7 @@
 #include "editor/syn_java_syn.h"
 
 #include <QKeyEvent>
+#include <QPlainTextDocumentLayout>
 #include <QPainter>
 #include <QTextBlock>
 
@@ -43,7 +44,7 @@ TSynMemo::TSynMemo(QWidget *parent)
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setTabChangesFocus(false);
 
-    connect(document(), &QTextDocument::contentsChange, this, &TSynMemo::onContentsChange);
+    followLines();
     connect(this, &QPlainTextEdit::blockCountChanged, this, &TSynMemo::updateGutterWidth);
     connect(this, &QPlainTextEdit::updateRequest, this, &TSynMemo::updateGutter);
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, &TSynMemo::highlightCurrentLine);
@@ -55,7 +56,63 @@ TSynMemo::~TSynMemo()
 {
     // The document outlives this object's members; no signal may reach us.
     disconnect(document(), nullptr, this, nullptr);
+    disconnect(&DocumentLines::of(*document()), nullptr, this, nullptr);
     delete m_highlighter;
+}
+
+DocumentLines &TSynMemoLines::lines() const
+{
+    return DocumentLines::of(*m_memo.document());
+}
+
+void TSynMemo::ShowDocument(QTextDocument *document)
+{
+    if (!document || document == this->document())
+        return;
+    disconnect(this->document(), nullptr, this, nullptr);
+    disconnect(&DocumentLines::of(*this->document()), nullptr, this, nullptr);
+    if (!qobject_cast<QPlainTextDocumentLayout *>(document->documentLayout()))
+        document->setDocumentLayout(new QPlainTextDocumentLayout(document));
+    document->setDefaultFont(font());
+    setDocument(document);
+    followLines();
+    SetHighlighter(m_scanner);
+    applyFontMetrics();
+    highlightCurrentLine();
+}
+
+void TSynMemo::followLines()
+{
+    connect(document(), &QTextDocument::contentsChange, this, &TSynMemo::onContentsChange);
+    DocumentLines &lines = DocumentLines::of(*document());
+    connect(&lines, &DocumentLines::linesAboutToChange, this, &TSynMemo::noteCaret);
+    connect(&lines, &DocumentLines::linesChanged, this, &TSynMemo::restoreCaret);
+    connect(&lines, &DocumentLines::textReplaced, this,
+            [this] { moveCursor(QTextCursor::Start); });
+}
+
+void TSynMemo::noteCaret()
+{
+    const QTextCursor cursor = textCursor();
+    const auto lineColumn = [this](int position) {
+        const QTextBlock block = document()->findBlock(position);
+        return LineColumn{block.blockNumber(), position - block.position()};
+    };
+    m_keptAnchor = lineColumn(cursor.anchor());
+    m_keptPosition = lineColumn(cursor.position());
+}
+
+void TSynMemo::restoreCaret()
+{
+    const auto positionOf = [this](LineColumn place) {
+        const QTextBlock block =
+            document()->findBlockByNumber(qBound(0, place.line, document()->blockCount() - 1));
+        return block.position() + qBound(0, place.column, block.length() - 1);
+    };
+    QTextCursor cursor(document());
+    cursor.setPosition(positionOf(m_keptAnchor));
+    cursor.setPosition(positionOf(m_keptPosition), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
 }
 
 QString TSynMemo::Text() const
@@ -65,42 +122,44 @@ QString TSynMemo::Text() const
 
 void TSynMemo::SetText(const QString &text)
 {
-    SilentChange silent(*this);
-    setPlainText(linebreaks::toLines(text));
-    m_noLines = text.isEmpty();
+    DocumentLines::of(*document()).SetText(text);
 }
 
 void TSynMemo::Clear()
 {
-    SilentChange silent(*this);
+    DocumentLines &lines = DocumentLines::of(*document());
+    DocumentLines::Silence silent(lines);
     clear();
-    m_noLines = true;
+    lines.Clear();
 }
 
 int TSynMemo::SelStart() const
 {
-    return offsetOfPosition(textCursor().selectionStart());
+    return DocumentLines::of(*document()).offsetOfPosition(textCursor().selectionStart());
 }
 
 void TSynMemo::SetSelStart(int offset)
 {
     QTextCursor cursor = textCursor();
-    cursor.setPosition(positionOfOffset(offset));
+    cursor.setPosition(DocumentLines::of(*document()).positionOfOffset(offset));
     setTextCursor(cursor);
 }
 
 int TSynMemo::SelLength() const
 {
+    const DocumentLines &lines = DocumentLines::of(*document());
     const QTextCursor cursor = textCursor();
-    return offsetOfPosition(cursor.selectionEnd()) - offsetOfPosition(cursor.selectionStart());
+    return lines.offsetOfPosition(cursor.selectionEnd()) - lines.offsetOfPosition(cursor.selectionStart());
 }
 
 void TSynMemo::SetSelLength(int length)
 {
+    const DocumentLines &lines = DocumentLines::of(*document());
     QTextCursor cursor = textCursor();
     const int start = cursor.selectionStart();
     cursor.setPosition(start);
-    cursor.setPosition(positionOfOffset(offsetOfPosition(start) + length), QTextCursor::KeepAnchor);
+    cursor.setPosition(lines.positionOfOffset(lines.offsetOfPosition(start) + length),
+                       QTextCursor::KeepAnchor);
     setTextCursor(cursor);
 }
 
@@ -152,7 +211,7 @@ int TSynMemo::LineHeight() const
 
 void TSynMemo::SetHighlighter(TSynJavaSyn *scanner)
 {
-    SilentChange silent(*this);
+    DocumentLines::Silence silent(DocumentLines::of(*document()));
     delete m_highlighter;
     m_highlighter = nullptr;
     m_scanner = scanner;
@@ -352,8 +411,6 @@ void TSynMemo::highlightCurrentLine()
 
 void TSynMemo::onContentsChange(int /*position*/, int removed, int added)
 {
-    if (!document()->isEmpty())
-        m_noLines = false;
-    if (m_silent == 0 && (removed > 0 || added > 0))
+    if (!DocumentLines::of(*document()).isSilent() && (removed > 0 || added > 0))
         emit OnChange();
 }

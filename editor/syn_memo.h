@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/document_lines.h"
+
 #include <QKeySequence>
 #include <QList>
 #include <QPlainTextEdit>
@@ -8,38 +10,39 @@ class JavaHighlighter;
 class TSynJavaSyn;
 class TSynMemo;
 
-// The line list of a TSynMemo: 0-based entries without line breaks (except an
-// entry inserted with breaks inside, which stays one entry until the text is
-// set again). Changes made here are not edits: they raise no OnChange.
+// The line list of a TSynMemo: its document's line list (DocumentLines),
+// under the names the rest of the program uses. Changes made here are not
+// edits: they raise no OnChange.
 class TSynMemoLines
 {
 public:
     explicit TSynMemoLines(TSynMemo &memo) : m_memo(memo) {}
 
-    int Count() const;
+    int Count() const { return lines().Count(); }
     // Line `index`; an index outside 0..Count()-1 gives an empty string.
-    QString Get(int index) const;
+    QString Get(int index) const { return lines().Get(index); }
     QString operator[](int index) const { return Get(index); }
 
     // `text` becomes entry `index`; later lines move down. Index Count() appends;
     // an index beyond Count() appends too, and a negative one inserts at 0.
     // The caret keeps its line number and column.
-    void Insert(int index, const QString &text);
+    void Insert(int index, const QString &text) { lines().Insert(index, text); }
     // Removes entry `index`; later lines move up. Out of range: nothing happens.
     // The caret keeps its line number and column, as far as the text allows.
-    void Delete(int index);
-    void Add(const QString &text);
+    void Delete(int index) { lines().Delete(index); }
+    void Add(const QString &text) { lines().Add(text); }
     // Removes every line (an undoable edit, unlike TSynMemo::Clear).
-    void Clear();
-    // Turns every entry that holds line breaks into one line per break, so
-    // that line numbers count the lines the text shows (and a compiler sees).
-    // The caret stays on the same character. Returns the line that entry
-    // `entry` now starts on.
-    int SplitEntries(int entry = 0);
+    void Clear() { lines().Clear(); }
+    // Turns every entry that holds line breaks into one line per break; the
+    // caret stays on the same character. Returns the line that entry `entry`
+    // now starts on.
+    int SplitEntries(int entry = 0) { return lines().SplitEntries(entry); }
     // The whole text, lines joined by CR LF.
-    QString Text() const;
+    QString Text() const { return lines().Text(); }
 
 private:
+    DocumentLines &lines() const;
+
     TSynMemo &m_memo;
 };
 
@@ -56,6 +59,10 @@ public:
 
     TSynMemoLines &Lines() { return m_lines; }
     const TSynMemoLines &Lines() const { return m_lines; }
+
+    // Shows `document` (owned elsewhere, for instance by the program's
+    // document object) instead of the editor's own.
+    void ShowDocument(QTextDocument *document);
 
     // Whole text, lines joined by CR LF; setting it replaces every line (and the
     // undo history) without raising OnChange. Every line break of the text
@@ -122,18 +129,6 @@ protected:
 private:
     friend class TSynMemoLines;
     class Gutter;
-    // Document changes made while one of these lives are not edits.
-    class SilentChange
-    {
-    public:
-        explicit SilentChange(TSynMemo &memo) : m_memo(memo) { ++m_memo.m_silent; }
-        ~SilentChange() { --m_memo.m_silent; }
-        SilentChange(const SilentChange &) = delete;
-        SilentChange &operator=(const SilentChange &) = delete;
-
-    private:
-        TSynMemo &m_memo;
-    };
 
     void paintGutter(QPaintEvent *event);
     void updateGutterWidth();
@@ -141,10 +136,12 @@ private:
     void highlightCurrentLine();
     void onContentsChange(int position, int removed, int added);
     void applyFontMetrics();
-    // Offsets into Text() (every line break two characters) and document
-    // positions (every break one character), both ways.
-    int offsetOfPosition(int position) const;
-    int positionOfOffset(int offset) const;
+    void followLines();
+    // The caret's and the anchor's line numbers and columns are kept across
+    // a change of the lines, where QPlainTextEdit would move them with their
+    // text.
+    void noteCaret();
+    void restoreCaret();
     bool isWordChar(QChar c) const;
     void moveByWord(bool forward, bool select);
 
@@ -153,9 +150,12 @@ private:
     bool m_gutterVisible = true;
     TSynJavaSyn *m_scanner = nullptr;
     JavaHighlighter *m_highlighter = nullptr;
-    int m_silent = 0;
-    // A document always holds one block; while this is set that block is not
-    // a line yet, so an empty editor has no lines and Add fills the first one.
-    bool m_noLines = true;
+    struct LineColumn
+    {
+        int line = 0;
+        int column = 0;
+    };
+    LineColumn m_keptAnchor;
+    LineColumn m_keptPosition;
     QList<QKeySequence> m_windowShortcuts;
 };
