@@ -1,12 +1,12 @@
 #include "app/build_commands.h"
 
 #include "app/class_name.h"
-#include "app/document_page.h"
+#include "app/document_manager.h"
 #include "app/file_commands.h"
-#include "app/main_window.h"
+#include "app/java_document.h"
 #include "common/message_boxes.h"
 #include "common/wait_cursor.h"
-#include "editor/syn_memo.h"
+#include "editor/document_lines.h"
 #include "editor/text_file.h"
 #include "javatools/compiler_explanations.h"
 #include "javatools/compiler_messages.h"
@@ -14,13 +14,10 @@
 #include "javatools/javac_compiler.h"
 #include "javatools/terminal.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QListWidget>
-#include <QTextBlock>
-#include <QToolButton>
 
 namespace {
 
@@ -34,32 +31,14 @@ const QString kNoPublicClass =
 const QString kNotSaved = QStringLiteral("O documento ainda não foi salvo em uma pasta; salve-o "
                                          "(ou compile-o) antes de executar.");
 
-QString folderOf(const DocumentPage *page)
-{
-    const QString path = page ? page->documentPath() : QString();
-    return path.isEmpty() ? QString() : QFileInfo(path).absolutePath();
-}
-
-// Puts the caret on 1-based `line`, at `column` when it is known.
-void placeCaret(TSynMemo &editor, int line, int column)
-{
-    const QTextBlock block = editor.document()->findBlockByNumber(line - 1);
-    if (!block.isValid())
-        return;
-    QTextCursor cursor(block);
-    if (column > 0)
-        cursor.setPosition(block.position() + qMin(column, block.length() - 1));
-    editor.setTextCursor(cursor);
-    editor.ensureCursorVisible();
-}
-
 } // namespace
 
-BuildCommands::BuildCommands(Tfrmprincipal &window)
-    : m_window(window), m_compiler(std::make_unique<JavacCompiler>())
+BuildCommands::BuildCommands(DocumentManager &documents, FileCommands &files, QListWidget &log,
+                             QWidget *window)
+    : m_documents(documents), m_files(files), m_log(log), m_window(window),
+      m_compiler(std::make_unique<JavacCompiler>())
 {
-    connect(m_window.lstLog(), &QListWidget::itemActivated, this,
-            &BuildCommands::lstLogDblClick);
+    connect(&log, &QListWidget::itemActivated, this, &BuildCommands::lstLogDblClick);
 }
 
 BuildCommands::~BuildCommands() = default;
@@ -73,27 +52,27 @@ void BuildCommands::setTimeLimit(int milliseconds)
 
 void BuildCommands::Compile()
 {
-    DocumentPage *page = m_window.activePage();
-    if (!page)
+    JavaDocument *document = m_documents.active();
+    if (!document)
         return;
     // A cancelled or failed save stops here; the save said why, if anything.
-    if (!m_window.files().SaveCurrentDocument() || m_window.IsModified())
+    if (!m_files.SaveCurrentDocument() || document->isModified())
         return;
-    const QString source = page->documentPath();
+    const QString source = document->filePath();
     if (source.isEmpty())
         return;
 
     JavacCompiler::Result result;
     {
         WaitCursor wait;
-        result = m_compiler->compile(source, page->encoding());
+        result = m_compiler->compile(source, document->encoding());
     }
     switch (result.verdict) {
     case JavacCompiler::Verdict::FileError:
-        messages::error(&m_window, result.error);
+        messages::error(m_window, result.error);
         return;
     case JavacCompiler::Verdict::NotStarted:
-        messages::exclamation(&m_window, kNotStarted);
+        messages::exclamation(m_window, kNotStarted);
         return;
     default:
         break;
@@ -104,20 +83,19 @@ void BuildCommands::Compile()
         addLogLine(QStringLiteral("Tempo esgotado: o compilador não terminou em %1 segundos e "
                                   "foi interrompido.")
                        .arg(m_compiler->timeLimitMs() / 1000.0));
-    m_window.button(QStringLiteral("spdbexecutar"))->setEnabled(true);
-    m_window.menuItem(QStringLiteral("Executarocodigo1"))->setEnabled(true);
+    emit compilerStarted();
 
     if (result.verdict == JavacCompiler::Verdict::Succeeded) {
         addLogLine(kSucceeded);
     } else {
         addLogLine(kFailed);
-        messages::exclamation(&m_window, kFailed);
+        messages::exclamation(m_window, kFailed);
     }
 }
 
 void BuildCommands::showCompilerLines(const QStringList &lines, const QString &folder)
 {
-    QListWidget *log = m_window.lstLog();
+    QListWidget *log = &m_log;
     log->clear();
     // Below each message it knows, a line in Portuguese says what is wrong.
     // Those lines carry no compiler role, so the double-click passes them by.
@@ -138,7 +116,7 @@ void BuildCommands::showCompilerLines(const QStringList &lines, const QString &f
 
 void BuildCommands::addLogLine(const QString &text)
 {
-    new QListWidgetItem(text, m_window.lstLog());
+    new QListWidgetItem(text, &m_log);
 }
 
 // --- Back to the source ----------------------------------------------------
@@ -149,7 +127,7 @@ void BuildCommands::lstLogDblClick(QListWidgetItem *item)
         return;
     // Only the compiler's lines take part: lines added between them are no
     // part of any message.
-    QListWidget *log = m_window.lstLog();
+    QListWidget *log = &m_log;
     QStringList lines;
     int row = -1;
     for (int i = 0; i < log->count(); ++i) {
@@ -166,64 +144,56 @@ void BuildCommands::lstLogDblClick(QListWidgetItem *item)
 
     const QString folder = item->data(CompileFolderRole).toString();
     const QString path = QDir::cleanPath(QDir(folder).absoluteFilePath(location->file));
-    DocumentPage *target = nullptr;
-    for (int i = 0; i < m_window.pageCount() && !target; ++i) {
-        DocumentPage *each = m_window.page(i);
-        if (!each->documentPath().isEmpty()
-            && QDir::cleanPath(QFileInfo(each->documentPath()).absoluteFilePath()) == path)
-            target = each;
-    }
+    JavaDocument *target = m_documents.findByPath(path);
     if (!target) {
         // Another file of the folder that javac compiled along: open it.
         if (!QFileInfo(path).isFile())
             return;
-        target = m_window.files().openFile(path);
+        target = m_files.openFile(path);
         if (!target)
             return;
-    } else if (target != m_window.activePage()) {
-        m_window.setActivePage(target);
-        m_window.pagFormsChange();
     }
-    placeCaret(*target->editor(), location->line, location->column);
-    target->editor()->SetFocus();
+    m_documents.setActive(target);
+    target->showCodeLine(location->line - 1, qMax(location->column, 0));
 }
 
 // --- Run and prompt -----------------------------------------------------------
 
 void BuildCommands::Run()
 {
-    DocumentPage *page = m_window.activePage();
-    if (!page || m_window.IsModified())
+    const JavaDocument *document = m_documents.active();
+    if (!document || document->isModified())
         return;
-    const TSynMemo *editor = m_window.currentEditor() ? m_window.currentEditor() : page->editor();
-    const ExecScript::Result script = ExecScript::write(folderOf(page), ExtractClassName(TextFile::splitLines(editor->Text())));
+    const QString folder = document->folder();
+    const ExecScript::Result script =
+        ExecScript::write(folder, ExtractClassName(TextFile::splitLines(document->lines().Text())));
     switch (script.status) {
     case ExecScript::Status::InvalidClassName:
-        messages::warning(&m_window, kNoPublicClass);
+        messages::warning(m_window, kNoPublicClass);
         return;
     case ExecScript::Status::NoFolder:
-        messages::warning(&m_window, kNotSaved);
+        messages::warning(m_window, kNotSaved);
         return;
     case ExecScript::Status::WriteFailed:
-        messages::error(&m_window, QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2")
-                                       .arg(QDir::toNativeSeparators(script.path), script.error));
+        messages::error(m_window, QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2")
+                                      .arg(QDir::toNativeSeparators(script.path), script.error));
         return;
     case ExecScript::Status::Written:
         break;
     }
 
     const std::optional<Terminal> terminal = Terminal::find();
-    if (!terminal
-        || !terminal->run({QStringLiteral("/bin/sh"), script.path}, folderOf(page)))
-        messages::exclamation(&m_window, kNotStarted);
+    if (!terminal || !terminal->run({QStringLiteral("/bin/sh"), script.path}, folder))
+        messages::exclamation(m_window, kNotStarted);
 }
 
 void BuildCommands::Prompt()
 {
-    QString folder = folderOf(m_window.activePage());
+    const JavaDocument *document = m_documents.active();
+    QString folder = document ? document->folder() : QString();
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QDir::currentPath();
     const std::optional<Terminal> terminal = Terminal::find();
     if (!terminal || !terminal->open(folder))
-        messages::exclamation(&m_window, kNotStarted);
+        messages::exclamation(m_window, kNotStarted);
 }

@@ -5,18 +5,23 @@
 #include <QStringList>
 #include <memory>
 
+class DocumentManager;
+class FileCommands;
 class JavacCompiler;
+class QListWidget;
 class QListWidgetItem;
-class Tfrmprincipal;
+class QWidget;
 
-// Compiling the current document with javac, running its class in a
+// Compiling the active document with javac, running its class in a
 // terminal, the command prompt, and the log lines that lead back to the
-// source.
+// source. Each works in the document's own folder.
 class BuildCommands : public QObject
 {
     Q_OBJECT
 public:
-    explicit BuildCommands(Tfrmprincipal &window);
+    // Compiler lines go to `log`; message boxes open over `window`.
+    BuildCommands(DocumentManager &documents, FileCommands &files, QListWidget &log,
+                  QWidget *window);
     ~BuildCommands() override;
 
     // Saves the active document, compiles it in its own folder and shows the
@@ -39,11 +44,19 @@ public:
     static constexpr int CompilerLineRole = Qt::UserRole + 1;
     static constexpr int CompileFolderRole = Qt::UserRole + 2;
 
+signals:
+    // The compiler was started for the active document (the run commands
+    // become available).
+    void compilerStarted();
+
 private:
     // The one place where lstLog is filled.
     void showCompilerLines(const QStringList &lines, const QString &folder);
     void addLogLine(const QString &text);
 
-    Tfrmprincipal &m_window;
+    DocumentManager &m_documents;
+    FileCommands &m_files;
+    QListWidget &m_log;
+    QWidget *m_window;
     std::unique_ptr<JavacCompiler> m_compiler;
 };

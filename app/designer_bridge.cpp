@@ -1,67 +1,44 @@
 #include "app/designer_bridge.h"
 
-#include "app/main_window.h"
+#include "app/document_manager.h"
+#include "app/document_page.h"
+#include "app/java_document.h"
 #include "app/template_bridge.h"
-#include "common/message_boxes.h"
 #include "designer/design_page.h"
 #include "designer/designer_session.h"
 #include "designer/events_dialog.h"
 #include "designer/menu_editor.h"
-#include "designer/objects_file.h"
 #include "designer/properties_dialog.h"
-#include "editor/text_file.h"
 
-#include <QPlainTextEdit>
-#include <QPushButton>
-
-DesignerBridge::DesignerBridge(Tfrmprincipal &window)
-    : m_window(window), m_session(std::make_unique<DesignerSession>(&window))
+DesignerBridge::DesignerBridge(DocumentManager &documents, TSynJavaSyn &scanner,
+                               const QString &programFolder, QWidget *window)
+    : m_programFolder(programFolder),
+      m_session(std::make_unique<DesignerSession>(documents.namingCounters(), window))
 {
-    DesignerSession::Hooks &hooks = m_session->hooks();
-    hooks.currentEditor = [this] { return m_window.currentEditor(); };
-    hooks.markModified = [this] {
-        m_window.MarkModified();
-        m_window.updateSaveCommands();
-    };
-
-    m_frmmenu = new Tfrmmenu(&window);
-    m_form5 = new TForm5(*m_session, &window);
-    m_frmEventos = new TfrmEventos(*m_session, &window.SynJavaSyn1(), &window);
+    m_frmmenu = new Tfrmmenu(window);
+    m_form5 = new TForm5(*m_session, window);
+    m_frmEventos = new TfrmEventos(*m_session, &scanner, window);
     // With nothing selected there is nothing to edit.
-    setPropertiesDialog([this] {
+    m_session->hooks().showProperties = [this] {
         if (!m_session->selection().isEmpty())
             m_form5->exec();
-    });
-    setEventsDialog([this] {
+    };
+    m_session->hooks().showEvents = [this] {
         if (!m_session->selection().isEmpty())
             m_frmEventos->exec();
-    });
+    };
 }
 
 DesignerBridge::~DesignerBridge()
 {
-    // Before the window's shared scanner goes, which the events dialog uses.
     delete m_frmEventos;
     delete m_form5;
     delete m_frmmenu;
 }
 
-QWidget *DesignerBridge::createDesignPage(DocumentPage &page, const QString &objectsFilePath)
+QWidget *DesignerBridge::createDesignPage(JavaDocument &document, QWidget *parent)
 {
-    auto *design = new DesignPage(*m_session, m_window.programFolder(), &page);
-    if (objectsFilePath.isEmpty()) {
-        design->newDesign();
-        return design;
-    }
-    QString error;
-    const std::optional<QByteArray> bytes = TextFile::readBytes(objectsFilePath, &error);
-    if (!bytes) {
-        messages::error(&m_window, error);
-        design->newDesign();
-        return design;
-    }
-    design->loadDesign(objectsLines(TextFile::decodeObjects(*bytes)));
-    return design;
+    return new DesignPage(*m_session, document, m_programFolder, parent);
 }
 
 DesignPage *DesignerBridge::designPageOf(DocumentPage &page)
@@ -71,10 +48,9 @@ DesignPage *DesignerBridge::designPageOf(DocumentPage &page)
 
 std::optional<QString> DesignerBridge::objectsText(DocumentPage &page) const
 {
-    const DesignPage *design = designPageOf(page);
-    if (!design)
+    if (!page.document().hasForm())
         return std::nullopt;
-    return design->objectsText();
+    return page.document().objectsText();
 }
 
 void DesignerBridge::clearSelection()
@@ -92,25 +68,8 @@ TStretchHandle &DesignerBridge::mover()
     return m_session->mover();
 }
 
-void DesignerBridge::setPropertiesDialog(std::function<void()> show)
-{
-    m_session->hooks().showProperties = std::move(show);
-}
-
-void DesignerBridge::setEventsDialog(std::function<void()> show)
-{
-    m_session->hooks().showEvents = std::move(show);
-}
-
 void DesignerBridge::connectMenuEditor(TemplateBridge &templates)
 {
-    Tfrmmenu::Hooks &hooks = m_frmmenu->hooks();
-    hooks.currentEditor = [this] { return m_window.currentEditor(); };
-    hooks.enterBlocks = [&templates](const QString &first, const QString &second) {
-        templates.Memo2()->setPlainText(first);
-        templates.Memo3()->setPlainText(second);
-        templates.Button1()->click();
-    };
-    hooks.markModified = m_session->hooks().markModified;
+    m_frmmenu->setTarget(&templates);
     templates.setMenuEditorHook([this] { m_frmmenu->exec(); });
 }

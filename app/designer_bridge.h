@@ -2,39 +2,39 @@
 
 #include <QObject>
 #include <QString>
-#include <functional>
 #include <memory>
 #include <optional>
 
 class DesignerSession;
 class DesignPage;
+class DocumentManager;
 class DocumentPage;
+class JavaDocument;
 class TemplateBridge;
 class TForm5;
 class Tfrmmenu;
-class Tfrmprincipal;
 class TfrmEventos;
 class TStretchHandle;
+class TSynJavaSyn;
 class QWidget;
 struct NamingCounters;
 
-// Connects the form designer to the main window: builds the design page of a
-// Swing window document, gives saving its objects text, and holds the
-// designer's share of the window's state (the naming counters, the selection
-// handle `mover`, shared by every document, and the menu-bar, properties and
-// events dialogs).
+// The form designer in the main window: builds the design page of a Swing
+// window document, and holds the designer's program-wide parts (the session
+// with the selection handle `mover`, shared by every document, and the
+// menu-bar, properties and events dialogs).
 class DesignerBridge : public QObject
 {
     Q_OBJECT
 public:
-    // Creates the dialogs frmmenu, Form5 and frmEventos, in this order.
-    explicit DesignerBridge(Tfrmprincipal &window);
+    // Creates the dialogs frmmenu, Form5 and frmEventos, in this order, as
+    // windows owned by `window`.
+    DesignerBridge(DocumentManager &documents, TSynJavaSyn &scanner, const QString &programFolder,
+                   QWidget *window);
     ~DesignerBridge() override;
 
-    // The "Formulário" page of `page`: a new design, or the one read from
-    // `objectsFilePath` when it is not empty (a file that cannot be read is
-    // reported and gives a new design).
-    QWidget *createDesignPage(DocumentPage &page, const QString &objectsFilePath);
+    // The "Formulário" page showing the design of `document`.
+    QWidget *createDesignPage(JavaDocument &document, QWidget *parent);
 
     // The objects text of the page's design; nothing for a code document.
     std::optional<QString> objectsText(DocumentPage &page) const;
@@ -48,13 +48,8 @@ public:
     NamingCounters &counters();
     TStretchHandle &mover();
 
-    // What "Propriedades" and "Eventos" of the popup menu open (nothing until
-    // set); "Propriedades" marks the document modified either way.
-    void setPropertiesDialog(std::function<void()> show);
-    void setEventsDialog(std::function<void()> show);
-
-    // "Criar Menu" opens the menu-bar editor, which hands its code to the
-    // two-block entry of `templates`.
+    // "Criar Menu" of the templates opens the menu-bar editor, which writes
+    // into the active document through the templates' two-block entry.
     void connectMenuEditor(TemplateBridge &templates);
 
     Tfrmmenu &frmmenu() { return *m_frmmenu; }
@@ -62,9 +57,9 @@ public:
     TfrmEventos &frmEventos() { return *m_frmEventos; }
 
 private:
-    Tfrmprincipal &m_window;
+    QString m_programFolder;
     std::unique_ptr<DesignerSession> m_session;
-    // Children of the window, which deletes them.
+    // Children of the window, deleted before the scanner the events dialog uses.
     Tfrmmenu *m_frmmenu = nullptr;
     TForm5 *m_form5 = nullptr;
     TfrmEventos *m_frmEventos = nullptr;

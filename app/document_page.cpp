@@ -1,13 +1,15 @@
 #include "app/document_page.h"
 
-#include "app/document_tag.h"
+#include "app/java_document.h"
+#include "editor/document_lines.h"
 #include "editor/syn_memo.h"
 
 #include <QTabWidget>
+#include <QTextBlock>
 #include <QVBoxLayout>
 
-DocumentPage::DocumentPage(DocumentKind kind, QWidget *parent)
-    : QWidget(parent), m_kind(kind)
+DocumentPage::DocumentPage(JavaDocument &document, QWidget *parent)
+    : QWidget(parent), m_document(document)
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -19,8 +21,33 @@ DocumentPage::DocumentPage(DocumentKind kind, QWidget *parent)
 
     m_editor = new TSynMemo(m_inner);
     m_editor->setObjectName(QStringLiteral("memoprograma"));
+    m_editor->ShowDocument(&document.text());
     m_inner->addTab(m_editor, QStringLiteral("Código"));
-    m_tag = QString::number(int(kind)) + QLatin1Char(';');
+
+    connect(m_editor, &QPlainTextEdit::cursorPositionChanged, this,
+            [this] { m_document.setCaretLine(m_editor->CaretY()); });
+    // The document asks for its caret where its code is shown.
+    connect(&document, &JavaDocument::codeShownAt, m_editor, [this](int offset) {
+        m_editor->SetSelStart(offset);
+        m_editor->ensureCursorVisible();
+    });
+    connect(&document, &JavaDocument::codeLineShown, m_editor, [this](int line, int column) {
+        if (column < 0) {
+            m_editor->SetCaretY(line + 1);
+        } else {
+            const QTextBlock block = m_editor->document()->findBlockByNumber(line);
+            if (!block.isValid())
+                return;
+            QTextCursor cursor(block);
+            cursor.setPosition(block.position() + qMin(column, block.length() - 1));
+            m_editor->setTextCursor(cursor);
+            // A place in the code shown on request (a compiler message): the
+            // student goes on typing there.
+            m_inner->setCurrentWidget(m_editor);
+            m_editor->SetFocus();
+        }
+        m_editor->ensureCursorVisible();
+    });
 }
 
 void DocumentPage::setDesignPage(QWidget *page)
@@ -34,19 +61,32 @@ void DocumentPage::setDesignPage(QWidget *page)
         m_inner->addTab(page, QStringLiteral("Formulário"));
 }
 
-
-
-void DocumentPage::insertPath(const QString &path)
+DocumentKind DocumentPage::kind() const
 {
-    m_tag = documenttag::make(m_kind, QStringList{path} + documenttag::paths(m_tag));
+    return m_document.kind();
+}
+
+QString DocumentPage::caption() const
+{
+    return m_document.caption();
+}
+
+QString DocumentPage::tag() const
+{
+    return m_document.tag();
 }
 
 QString DocumentPage::documentPath() const
 {
-    return pathFromTag(m_tag);
+    return m_document.filePath();
 }
 
-QString DocumentPage::pathFromTag(const QString &tag)
+QByteArray DocumentPage::encoding() const
 {
-    return documenttag::firstPath(tag);
+    return m_document.encoding();
+}
+
+QString DocumentPage::lineBreak() const
+{
+    return m_document.lineBreak();
 }

@@ -1,7 +1,7 @@
 #include "app/edit_commands.h"
 
+#include "app/document_page.h"
 #include "app/find_replace_dialog.h"
-#include "app/main_window.h"
 #include "app/text_printer.h"
 #include "app/text_search.h"
 #include "common/message_boxes.h"
@@ -13,6 +13,7 @@
 #include <QFontInfo>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTabWidget>
 #include <QTextCursor>
 
 namespace {
@@ -30,15 +31,22 @@ QString replacedCount(int count)
 
 } // namespace
 
-EditCommands::EditCommands(Tfrmprincipal &window) : m_window(window) {}
+EditCommands::EditCommands(QTabWidget &pages, QWidget *window)
+    : m_pages(pages), m_window(window)
+{
+}
 
 EditCommands::~EditCommands() = default;
 
 TSynMemo *EditCommands::editor() const
 {
-    return m_window.currentEditor();
+    const auto *page = qobject_cast<DocumentPage *>(m_pages.currentWidget());
+    return page ? page->editor() : nullptr;
 }
 
+// The editor shows the document's text, whose undo history holds the design
+// too: from the code or the design page alike, one step takes both back, and
+// the caret goes where the text changed.
 void EditCommands::Undo()
 {
     if (TSynMemo *editor = this->editor())
@@ -80,7 +88,7 @@ void EditCommands::SelectAll()
 FindReplaceDialog &EditCommands::ReplaceDialog1()
 {
     if (!m_replaceDialog) {
-        m_replaceDialog = new FindReplaceDialog(&m_window);
+        m_replaceDialog = new FindReplaceDialog(m_window);
         connect(m_replaceDialog, &FindReplaceDialog::findNextRequested, this,
                 &EditCommands::findNext);
         connect(m_replaceDialog, &FindReplaceDialog::replaceRequested, this,
@@ -197,7 +205,7 @@ int EditCommands::replaceAll()
 QFontDialog &EditCommands::fntdlg()
 {
     if (!m_fontDialog) {
-        m_fontDialog = new QFontDialog(&m_window);
+        m_fontDialog = new QFontDialog(m_window);
         m_fontDialog->setObjectName(QStringLiteral("fntdlg"));
         m_fontDialog->setOption(QFontDialog::DontUseNativeDialog);
         m_fontDialog->setWindowTitle(QStringLiteral("Fonte"));
@@ -250,7 +258,7 @@ void EditCommands::Print()
     if (m_printDialogStandIn) {
         accepted = m_printDialogStandIn(printer);
     } else {
-        QPrintDialog dialog(&printer, &m_window);
+        QPrintDialog dialog(&printer, m_window);
         dialog.setObjectName(QStringLiteral("prtdlg"));
         dialog.setWindowTitle(QStringLiteral("Imprimir"));
         dialog.setMinMax(1, 999);
@@ -273,7 +281,7 @@ void EditCommands::Print()
         break;
     case TextPrinter::Result::NothingInRange: {
         const int pages = job.pageCount(printer);
-        messages::warning(&m_window,
+        messages::warning(m_window,
                           pages == 1
                               ? QStringLiteral("As páginas pedidas não existem: o texto tem 1 página.")
                               : QStringLiteral("As páginas pedidas não existem: o texto tem %1 páginas.")
@@ -281,7 +289,7 @@ void EditCommands::Print()
         break;
     }
     case TextPrinter::Result::PrinterFailed:
-        messages::error(&m_window,
+        messages::error(m_window,
                         QStringLiteral("Não foi possível imprimir: a impressora não pôde ser usada."));
         break;
     }

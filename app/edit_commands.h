@@ -7,16 +7,19 @@
 class FindReplaceDialog;
 class QFontDialog;
 class QPrinter;
+class QTabWidget;
+class QWidget;
 class TSynMemo;
-class Tfrmprincipal;
 
-// The editing commands on the current editor: undo, redo, clipboard, select
-// all, find and replace, font and printing. Each does nothing with no page open.
+// The editing commands on the editor of the active page: undo and redo (of
+// its document's text and design together), the clipboard, select all, find
+// and replace, font and printing. Each does nothing with no page open.
 class EditCommands : public QObject
 {
     Q_OBJECT
 public:
-    explicit EditCommands(Tfrmprincipal &window);
+    // `pages` holds the document pages; dialogs open over `window`.
+    EditCommands(QTabWidget &pages, QWidget *window);
     ~EditCommands() override;
 
     void Undo();
@@ -49,7 +52,8 @@ private:
     TSynMemo *editor() const;
     void select(TSynMemo &editor, qsizetype position, qsizetype length);
 
-    Tfrmprincipal &m_window;
+    QTabWidget &m_pages;
+    QWidget *m_window;
     FindReplaceDialog *m_replaceDialog = nullptr;
     QFontDialog *m_fontDialog = nullptr;
     std::unique_ptr<QPrinter> m_printer;

@@ -1,12 +1,12 @@
 #include "app/file_commands.h"
 
 #include "app/class_name.h"
-#include "app/designer_bridge.h"
-#include "app/document_page.h"
-#include "app/main_window.h"
+#include "app/document_manager.h"
+#include "app/java_document.h"
 #include "common/message_boxes.h"
+#include "designer/objects_file.h"
 #include "common/wait_cursor.h"
-#include "editor/syn_memo.h"
+#include "editor/document_lines.h"
 #include "editor/text_file.h"
 
 #include <QAbstractItemView>
@@ -24,11 +24,6 @@ const QString kObjectsSuffix = QStringLiteral(".objects");
 QString quoted(const QString &path)
 {
     return QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"');
-}
-
-QString folderOf(const QString &path)
-{
-    return path.isEmpty() ? QString() : QFileInfo(path).absolutePath();
 }
 
 QFileDialog *makeFileDialog(QWidget *parent, const QString &objectName,
@@ -77,12 +72,16 @@ void enterFolderOf(const QString &fileName)
 
 } // namespace
 
-FileCommands::FileCommands(Tfrmprincipal &window) : m_window(window) {}
+FileCommands::FileCommands(DocumentManager &documents, const QString &programFolder,
+                           QWidget *window)
+    : m_documents(documents), m_programFolder(programFolder), m_window(window)
+{
+}
 
 QFileDialog &FileCommands::opendlg()
 {
     if (!m_opendlg) {
-        m_opendlg = makeFileDialog(&m_window, QStringLiteral("opendlg"), QFileDialog::AcceptOpen);
+        m_opendlg = makeFileDialog(m_window, QStringLiteral("opendlg"), QFileDialog::AcceptOpen);
         m_opendlg->setWindowTitle(QStringLiteral("Abrir"));
     }
     return *m_opendlg;
@@ -91,7 +90,7 @@ QFileDialog &FileCommands::opendlg()
 QFileDialog &FileCommands::svdlg()
 {
     if (!m_svdlg) {
-        m_svdlg = makeFileDialog(&m_window, QStringLiteral("svdlg"), QFileDialog::AcceptSave);
+        m_svdlg = makeFileDialog(m_window, QStringLiteral("svdlg"), QFileDialog::AcceptSave);
         m_svdlg->setWindowTitle(QStringLiteral("Salvar como"));
     }
     return *m_svdlg;
@@ -139,21 +138,22 @@ QString FileCommands::existingObjectsFile(const QString &sourcePath)
 void FileCommands::Open()
 {
     QFileDialog &dialog = opendlg();
-    dialog.setDirectory(m_window.programFolder());
+    dialog.setDirectory(m_programFolder);
     proposeName(dialog, QString());
     const QString fileName =
         dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     if (fileName.isEmpty())
         return;
     enterFolderOf(fileName);
+    m_lastFolder = QFileInfo(fileName).absolutePath();
     openFile(fileName);
 }
 
-DocumentPage *FileCommands::openFile(const QString &fileName)
+JavaDocument *FileCommands::openFile(const QString &fileName)
 {
     const QFileInfo info(fileName);
     if (!info.isFile()) {
-        messages::warning(&m_window, QStringLiteral("Arquivo inexistente."));
+        messages::warning(m_window, QStringLiteral("Arquivo inexistente."));
         return nullptr;
     }
     if (info.size() > TextFile::LargeFileSize) {
@@ -162,7 +162,7 @@ DocumentPage *FileCommands::openFile(const QString &fileName)
                            "Deseja abri-lo mesmo assim?")
                 .arg(quoted(info.absoluteFilePath()))
                 .arg(info.size() / (1024 * 1024));
-        if (messages::confirm(&m_window, question) != QMessageBox::Yes)
+        if (messages::confirm(m_window, question) != QMessageBox::Yes)
             return nullptr;
     }
 
@@ -173,7 +173,7 @@ DocumentPage *FileCommands::openFile(const QString &fileName)
         bytes = TextFile::readBytes(info.absoluteFilePath(), &error);
     }
     if (!bytes) {
-        messages::error(&m_window, error);
+        messages::error(m_window, error);
         return nullptr;
     }
     if (TextFile::containsNul(*bytes)) {
@@ -182,53 +182,78 @@ DocumentPage *FileCommands::openFile(const QString &fileName)
                            "texto. O editor pode mostrá-lo de forma incorreta, e salvá-lo "
                            "pode alterar o seu conteúdo.\n\nDeseja abri-lo mesmo assim?")
                 .arg(quoted(info.absoluteFilePath()));
-        if (messages::confirm(&m_window, question) != QMessageBox::Yes)
+        if (messages::confirm(m_window, question) != QMessageBox::Yes)
             return nullptr;
     }
 
     WaitCursor wait;
     const TextFile file = TextFile::fromBytes(*bytes);
     const QString objects = existingObjectsFile(info.absoluteFilePath());
-    DocumentPage *page = m_window.CreateDocumentPage(
-        objects.isEmpty() ? DocumentKind::Code : DocumentKind::SwingWindow, objects);
-    page->insertPath(info.absoluteFilePath());
+    JavaDocument *document = m_documents.create(
+        objects.isEmpty() ? DocumentKind::Code : DocumentKind::SwingWindow, false);
+    if (!objects.isEmpty())
+        loadDesign(*document, objects);
+    document->setFilePath(info.absoluteFilePath());
     // The caption is the file's own name for both kinds (a.b.java stays
     // a.b.java even when its design came from an older a.objects).
-    m_window.setPageCaption(page, info.fileName());
+    document->setName(info.fileName());
+    document->setEncoding(file.encoding);
+    document->setLineBreak(file.lineBreak);
+    // Loading is not an edit: no mark, no undo history.
+    document->setSourceText(file.lines.join(QLatin1String(TextFile::CrLf)));
+    document->setModified(false);
+    m_documents.setActive(document);
+    emit fileOpened();
+    return document;
+}
 
-    page->setEncoding(file.encoding);
-    page->setLineBreak(file.lineBreak);
-    // Loading is not an edit: SetText raises no OnChange, so no mark.
-    page->editor()->SetText(file.lines.join(QLatin1String(TextFile::CrLf)));
-
-    m_window.setStatusFolder(info.absolutePath());
-    page->editor()->SetFocus();
-    m_window.enableDocumentCommands();
-    m_window.enableOpenedFileCommands();
-    return page;
+void FileCommands::loadDesign(JavaDocument &document, const QString &objectsPath)
+{
+    QString error;
+    const std::optional<QByteArray> bytes = TextFile::readBytes(objectsPath, &error);
+    if (!bytes) {
+        messages::error(m_window, error);
+        document.form().reset(newDesignWindow(m_documents.namingCounters()));
+        return;
+    }
+    const LoadedDesign loaded =
+        ::loadDesign(objectsLines(TextFile::decodeObjects(*bytes)), m_documents.namingCounters());
+    document.form().reset(loaded.window);
+    // A design that could not be read whole will be replaced by the next
+    // save: the student must know.
+    for (int i = 0; i < loaded.failures; ++i)
+        messages::warning(m_window, kObjectsLoadFailure);
 }
 
 // --- Save ----------------------------------------------------------------------
 
+QString FileCommands::dialogFolder(const JavaDocument &document) const
+{
+    const QString folder = document.folder();
+    if (!folder.isEmpty())
+        return folder;
+    return m_lastFolder.isEmpty() ? QDir::currentPath() : m_lastFolder;
+}
+
 bool FileCommands::SaveCurrentDocument()
 {
-    DocumentPage *page = m_window.activePage();
-    if (!page)
+    JavaDocument *document = m_documents.active();
+    if (!document)
         return false;
-    const QString className = ExtractClassName(TextFile::splitLines(page->editor()->Text()));
-    if (page->kind() == DocumentKind::SwingWindow)
-        detachSelection();
+    const QString className = ExtractClassName(TextFile::splitLines(document->lines().Text()));
+    if (document->hasForm())
+        emit aboutToSave();
 
-    const QString path = page->documentPath();
+    const QString path = document->filePath();
     if (!path.isEmpty() && QFileInfo(path).isFile()) {
-        if (!writeDocument(*page, path))
+        if (!writeDocument(*document, path))
             return false;
-        m_window.ClearModified();
+        document->setModified(false);
         return true;
     }
 
     // A new document, or one whose file has gone: ask where.
-    const QString fileName = chooseSaveName(className, folderOf(path));
+    const QString fileName = chooseSaveName(className, dialogFolder(*document));
     if (fileName.isEmpty())
         return false;
     return saveActiveDocumentAs(fileName);
@@ -236,34 +261,34 @@ bool FileCommands::SaveCurrentDocument()
 
 void FileCommands::SaveAs()
 {
-    DocumentPage *page = m_window.activePage();
-    if (!page)
+    JavaDocument *document = m_documents.active();
+    if (!document)
         return;
     const QString fileName =
-        chooseSaveName(ExtractClassName(TextFile::splitLines(page->editor()->Text())), folderOf(page->documentPath()));
+        chooseSaveName(ExtractClassName(TextFile::splitLines(document->lines().Text())),
+                       dialogFolder(*document));
     if (!fileName.isEmpty())
         saveActiveDocumentAs(fileName);
 }
 
 bool FileCommands::saveActiveDocumentAs(const QString &fileName)
 {
-    DocumentPage *page = m_window.activePage();
-    if (!page)
+    JavaDocument *document = m_documents.active();
+    if (!document)
         return false;
     const QString path = QFileInfo(fileName).absoluteFilePath();
-    if (page->kind() == DocumentKind::SwingWindow)
-        detachSelection();
-    if (!writeSource(*page, path))
+    if (document->hasForm())
+        emit aboutToSave();
+    if (!writeSource(*document, path))
         return false;
 
-    page->insertPath(path);
-    m_window.setStatusFolder(QFileInfo(path).absolutePath());
-    m_window.ClearModified();
-    m_window.setPageCaption(page, QFileInfo(path).fileName());
+    document->setFilePath(path);
+    document->setModified(false);
+    document->setName(QFileInfo(path).fileName());
     // The source is on disk under its new name; a design that could not be
-    // written keeps the page marked.
-    if (page->kind() == DocumentKind::SwingWindow && !writeObjects(*page, path)) {
-        m_window.MarkModified();
+    // written keeps the document marked.
+    if (document->hasForm() && !writeObjects(*document, path)) {
+        document->markModified();
         return false;
     }
     return true;
@@ -272,7 +297,7 @@ bool FileCommands::saveActiveDocumentAs(const QString &fileName)
 QString FileCommands::chooseSaveName(const QString &proposedName, const QString &folder)
 {
     QFileDialog &dialog = svdlg();
-    dialog.setDirectory(folder.isEmpty() ? QDir::currentPath() : folder);
+    dialog.setDirectory(folder);
     proposeName(dialog, proposedName);
     if (dialog.exec() != QDialog::Accepted)
         return {};
@@ -280,24 +305,25 @@ QString FileCommands::chooseSaveName(const QString &proposedName, const QString 
     if (QFileInfo(fileName).fileName().isEmpty())
         return {};
     enterFolderOf(fileName);
+    m_lastFolder = QFileInfo(fileName).absolutePath();
     return fileName;
 }
 
-bool FileCommands::writeDocument(DocumentPage &page, const QString &path)
+bool FileCommands::writeDocument(JavaDocument &document, const QString &path)
 {
-    if (!writeSource(page, path))
+    if (!writeSource(document, path))
         return false;
-    return page.kind() != DocumentKind::SwingWindow || writeObjects(page, path);
+    return !document.hasForm() || writeObjects(document, path);
 }
 
-bool FileCommands::writeSource(DocumentPage &page, const QString &path)
+bool FileCommands::writeSource(JavaDocument &document, const QString &path)
 {
     TextFile file;
-    // Through Text(), so that an entry holding line breaks is written as the
-    // lines it shows, in the document's own style.
-    file.lines = TextFile::splitLines(page.editor()->Text());
-    file.encoding = page.encoding();
-    file.lineBreak = page.lineBreak();
+    // Through the line list's text, so that an entry holding line breaks is
+    // written as the lines it shows, in the document's own style.
+    file.lines = TextFile::splitLines(document.lines().Text());
+    file.encoding = document.encoding();
+    file.lineBreak = document.lineBreak();
     const bool switchesToUtf8 = !file.fitsEncoding();
     if (switchesToUtf8)
         file.encoding = TextFile::Utf8;
@@ -309,13 +335,13 @@ bool FileCommands::writeSource(DocumentPage &page, const QString &path)
         saved = file.save(path, &error);
     }
     if (!saved) {
-        messages::error(&m_window, error);
+        messages::error(m_window, error);
         return false;
     }
     if (switchesToUtf8) {
-        page.setEncoding(file.encoding);
+        document.setEncoding(file.encoding);
         messages::information(
-            &m_window,
+            m_window,
             QStringLiteral("O arquivo %1 contém caracteres que não existem na codificação "
                            "Windows-1252 e por isso foi salvo em UTF-8.")
                 .arg(quoted(path)));
@@ -323,15 +349,14 @@ bool FileCommands::writeSource(DocumentPage &page, const QString &path)
     return true;
 }
 
-bool FileCommands::writeObjects(DocumentPage &page, const QString &sourcePath)
+bool FileCommands::writeObjects(JavaDocument &document, const QString &sourcePath)
 {
     const QString objectsPath = objectsFilePath(sourcePath);
-    const std::optional<QString> text = designObjectsText(page);
-    if (objectsPath.isEmpty() || !text)
+    if (objectsPath.isEmpty() || !document.hasForm())
         return true;
     QString error;
-    if (!TextFile::writeBytes(objectsPath, TextFile::encodeObjects(*text), &error)) {
-        messages::error(&m_window, error);
+    if (!TextFile::writeBytes(objectsPath, TextFile::encodeObjects(document.objectsText()), &error)) {
+        messages::error(m_window, error);
         return false;
     }
     return true;
@@ -341,12 +366,12 @@ bool FileCommands::writeObjects(DocumentPage &page, const QString &sourcePath)
 
 void FileCommands::Close()
 {
-    DocumentPage *page = m_window.activePage();
-    if (!page)
+    JavaDocument *document = m_documents.active();
+    if (!document)
         return;
-    if (m_window.IsModified()) {
+    if (document->isModified()) {
         const auto answer =
-            messages::confirm(&m_window, QStringLiteral("Deseja salvar o aplicativo ?"),
+            messages::confirm(m_window, QStringLiteral("Deseja salvar o aplicativo ?"),
                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         if (answer == QMessageBox::Cancel)
             return;
@@ -354,23 +379,5 @@ void FileCommands::Close()
         if (answer == QMessageBox::Yes && !SaveCurrentDocument())
             return;
     }
-
-    m_window.destroyPage(page);
-    m_window.setStatusFolder(QString());
-    if (const DocumentPage *active = m_window.activePage())
-        m_window.setStatusFolder(folderOf(active->documentPath()));
-    // With no page left this leaves no current editor.
-    m_window.FocusCurrentEditor();
-}
-
-// --- The designer's part -------------------------------------------------------
-
-std::optional<QString> FileCommands::designObjectsText(DocumentPage &page)
-{
-    return m_window.designer().objectsText(page);
-}
-
-void FileCommands::detachSelection()
-{
-    m_window.designer().clearSelection();
+    m_documents.close(document);
 }

@@ -2,20 +2,21 @@
 
 #include <QObject>
 #include <QString>
-#include <optional>
 
-class DocumentPage;
+class DocumentManager;
+class JavaDocument;
 class QFileDialog;
-class Tfrmprincipal;
+class QWidget;
 
-// Open, save, save as and close of documents: the file dialogs, the document
-// tag and caption bookkeeping, and the objects file beside a Swing window's
+// Open, save, save as and close of documents: the file dialogs, the
+// document's file identity, and the objects file beside a Swing window's
 // source. How bytes become lines is TextFile's business.
 class FileCommands : public QObject
 {
     Q_OBJECT
 public:
-    explicit FileCommands(Tfrmprincipal &window);
+    // The open dialog starts in `programFolder`; dialogs open over `window`.
+    FileCommands(DocumentManager &documents, const QString &programFolder, QWidget *window);
 
     void Open();
     // Saves the active document; true when it (and its objects file) was written.
@@ -23,9 +24,10 @@ public:
     void SaveAs();
     void Close();
 
-    // Open without its dialog: reads `fileName` into a new page. Null when the
-    // file does not exist, cannot be read, or the user declined to load it.
-    DocumentPage *openFile(const QString &fileName);
+    // Open without its dialog: reads `fileName` into a new document, which
+    // becomes the active one. Null when the file does not exist, cannot be
+    // read, or the user declined to load it.
+    JavaDocument *openFile(const QString &fileName);
     // Save As without its dialog: writes the active document to `fileName`,
     // which becomes its path; true on success.
     bool saveActiveDocumentAs(const QString &fileName);
@@ -39,25 +41,31 @@ public:
     // The objects file to open beside `sourcePath`, or empty when there is none.
     static QString existingObjectsFile(const QString &sourcePath);
 
-    // The main window's open and save dialogs (created on first use).
+    // The open and save dialogs (created on first use).
     QFileDialog &opendlg();
     QFileDialog &svdlg();
+
+signals:
+    // A document is about to be written (the designer lets go of its selection).
+    void aboutToSave();
+    // A file was opened into a new document.
+    void fileOpened();
 
 private:
     // The save dialog preset to `proposedName`; empty when cancelled.
     QString chooseSaveName(const QString &proposedName, const QString &folder);
-    // Writes the source (and for a Swing window its objects file) of `page`.
-    bool writeDocument(DocumentPage &page, const QString &path);
-    bool writeSource(DocumentPage &page, const QString &path);
-    bool writeObjects(DocumentPage &page, const QString &sourcePath);
+    bool writeDocument(JavaDocument &document, const QString &path);
+    bool writeSource(JavaDocument &document, const QString &path);
+    bool writeObjects(JavaDocument &document, const QString &sourcePath);
+    void loadDesign(JavaDocument &document, const QString &objectsPath);
+    // Where a file dialog starts for `document`: its folder, else the last
+    // folder a dialog chose, else the working folder.
+    QString dialogFolder(const JavaDocument &document) const;
 
-    // The designer's part: the objects text of a page's design (nothing when
-    // the page has no design), and the selection handle detached. The reader
-    // keeps no cursor between files, so opening has nothing to rewind.
-    std::optional<QString> designObjectsText(DocumentPage &page);
-    void detachSelection();
-
-    Tfrmprincipal &m_window;
+    DocumentManager &m_documents;
+    QString m_programFolder;
+    QWidget *m_window;
+    QString m_lastFolder;
     QFileDialog *m_opendlg = nullptr;
     QFileDialog *m_svdlg = nullptr;
 };

@@ -1,10 +1,9 @@
 #include "app/help_bridge.h"
 
-#include "app/main_window.h"
 #include "help/form10.h"
 
-HelpBridge::HelpBridge(Tfrmprincipal &window)
-    : m_form10(new TForm10(window.programFolder(), &window))
+HelpBridge::HelpBridge(const QString &programFolder, QWidget *window)
+    : m_form10(new TForm10(programFolder, window))
 {
 }
 

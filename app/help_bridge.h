@@ -5,7 +5,6 @@
 
 #include "help/form10.h"
 
-class Tfrmprincipal;
 
 // Shows Tavessa's help window from the help menu (without blocking) and from
 // the toolbar button (modally).
@@ -13,8 +12,9 @@ class HelpBridge : public QObject
 {
     Q_OBJECT
 public:
-    // Creates the help window Form10, hidden, as a window owned by `window`.
-    explicit HelpBridge(Tfrmprincipal &window);
+    // Creates the help window Form10, hidden, as a window owned by `window`;
+    // it opens `programFolder`/Help/index.htm.
+    HelpBridge(const QString &programFolder, QWidget *window);
 
     // Shows the help window; `modal` waits until it is closed. An open help
     // window is brought to the front instead of being shown again.

@@ -3,13 +3,14 @@
 #include "app/about_box.h"
 #include "app/build_commands.h"
 #include "app/designer_bridge.h"
+#include "app/document_manager.h"
 #include "app/edit_commands.h"
 #include "app/file_commands.h"
 #include "app/help_bridge.h"
+#include "app/java_document.h"
 #include "app/new_document_dialog.h"
 #include "app/template_bridge.h"
 #include "common/message_boxes.h"
-#include "common/object_names.h"
 #include "common/toolbar_row.h"
 #include "editor/syn_java_syn.h"
 #include "editor/syn_memo.h"
@@ -19,13 +20,10 @@
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -54,7 +52,8 @@ Tfrmprincipal::Tfrmprincipal(const QString &programFolder, QWidget *parent)
     : QMainWindow(parent),
       m_programFolder(programFolder.isEmpty() ? defaultProgramFolder()
                                               : QDir::cleanPath(programFolder)),
-      m_synJavaSyn1(std::make_unique<TSynJavaSyn>())
+      m_synJavaSyn1(std::make_unique<TSynJavaSyn>()),
+      m_documents(std::make_unique<DocumentManager>())
 {
     setObjectName(QStringLiteral("frmprincipal"));
     setWindowTitle(QStringLiteral("Tavessa (Tavessa) 4.0"));
@@ -70,25 +69,42 @@ Tfrmprincipal::Tfrmprincipal(const QString &programFolder, QWidget *parent)
     connect(m_frmtipoarquivo, &Tfrmtipoarquivo::createRequested, this,
             &Tfrmprincipal::btncriarClick);
     m_frmsobre = new Tfrmsobre(this);
-    m_files = std::make_unique<FileCommands>(*this);
-    m_editing = std::make_unique<EditCommands>(*this);
-    m_build = std::make_unique<BuildCommands>(*this);
-    m_designer = std::make_unique<DesignerBridge>(*this);
-    m_help = std::make_unique<HelpBridge>(*this);
+    m_designer = std::make_unique<DesignerBridge>(*m_documents, *m_synJavaSyn1, m_programFolder, this);
+    m_files = std::make_unique<FileCommands>(*m_documents, m_programFolder, this);
+    m_editing = std::make_unique<EditCommands>(*m_pagForms, this);
+    m_build = std::make_unique<BuildCommands>(*m_documents, *m_files, *m_lstLog, this);
+    m_help = std::make_unique<HelpBridge>(m_programFolder, this);
 
     buildMenus();
     buildToolbars();
-    m_templates = std::make_unique<TemplateBridge>(*this);
+    m_templates = std::make_unique<TemplateBridge>(*m_documents, m_commands, this);
     m_designer->connectMenuEditor(*m_templates);
     applyStartState();
+
+    connect(m_documents.get(), &DocumentManager::documentAdded, this, &Tfrmprincipal::addPage);
+    connect(m_documents.get(), &DocumentManager::documentAboutToClose, this,
+            &Tfrmprincipal::removePage);
+    connect(m_documents.get(), &DocumentManager::activeChanged, this,
+            &Tfrmprincipal::followActiveDocument);
+    connect(m_files.get(), &FileCommands::aboutToSave, m_designer.get(),
+            &DesignerBridge::clearSelection);
+    connect(m_files.get(), &FileCommands::fileOpened, this, [this] {
+        enableDocumentCommands();
+        enableOpenedFileCommands();
+        currentEditor()->SetFocus();
+    });
+    connect(m_build.get(), &BuildCommands::compilerStarted, this, [this] {
+        menuItem(QStringLiteral("Executarocodigo1"))->setEnabled(true);
+    });
 }
 
 Tfrmprincipal::~Tfrmprincipal()
 {
-    // Pages go first: their editors and design pages refer to the shared
-    // scanner and to the command families.
+    // Pages go first: their editors and design pages show the documents and
+    // refer to the shared scanner and to the designer.
     while (m_pagForms && m_pagForms->count() > 0)
         delete m_pagForms->widget(0);
+    m_documents.reset();
 }
 
 void Tfrmprincipal::buildLayout()
@@ -97,16 +113,22 @@ void Tfrmprincipal::buildLayout()
     auto *column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    m_rowsLayout = new QVBoxLayout;
-    m_rowsLayout->setSpacing(0);
-    column->addLayout(m_rowsLayout);
+    auto *rows = new QVBoxLayout;
+    rows->setSpacing(0);
+    column->addLayout(rows);
 
-    m_grppadrao = new ToolbarRow(QStringLiteral("grppadrao"), 34, 1, central);
-    m_grpestruturas = new ToolbarRow(QStringLiteral("grpestruturas"), 34, 1, central);
-    m_grpaplicacaografica = new ToolbarRow(QStringLiteral("grpaplicacaografica"), 34, 1, central);
-    m_grpmetodos = new ToolbarRow(QStringLiteral("grpmetodos"), 61, 2, central);
-    for (ToolbarRow *row : {m_grppadrao, m_grpestruturas, m_grpaplicacaografica, m_grpmetodos})
-        m_rowsLayout->addWidget(row);
+    const struct
+    {
+        const char *name;
+        int height;
+        int lines;
+    } rowShapes[] = {{"grppadrao", 34, 1}, {"grpestruturas", 34, 1},
+                     {"grpaplicacaografica", 34, 1}, {"grpmetodos", 61, 2}};
+    for (const auto &shape : rowShapes) {
+        auto *row = new ToolbarRow(QString::fromLatin1(shape.name), shape.height, shape.lines, central);
+        rows->addWidget(row);
+        m_commands.addRow(row);
+    }
 
     m_splitter = new QSplitter(Qt::Vertical, central);
     m_splitter->setObjectName(QStringLiteral("Splitter1"));
@@ -187,68 +209,6 @@ void Tfrmprincipal::setStatusFolder(const QString &folder)
         shown.chop(1);
     m_statusPanel->setText(shown);
     m_statusPanel->repaint();
-}
-
-QAction *Tfrmprincipal::menuItem(const QString &objectName) const
-{
-    return m_menuItems.value(objectName);
-}
-
-QMenu *Tfrmprincipal::menu(const QString &objectName) const
-{
-    return m_menus.value(objectName);
-}
-
-QToolButton *Tfrmprincipal::button(const QString &objectName) const
-{
-    return findChild<QToolButton *>(objectName);
-}
-
-ToolbarRow *Tfrmprincipal::row(const QString &objectName) const
-{
-    return findChild<ToolbarRow *>(objectName);
-}
-
-void Tfrmprincipal::registerMenuItem(QAction *item)
-{
-    // Object names stay unique across the window, whoever made the item.
-    QString name = item->objectName();
-    if (name.isEmpty() || (m_menuItems.contains(name) && m_menuItems.value(name) != item)) {
-        const QString stem = menuObjectStem(item->text());
-        int &taken = m_namesTaken[stem];
-        do {
-            name = menuObjectName(item->text(), taken++);
-        } while (m_menuItems.contains(name) || m_menus.contains(name));
-        item->setObjectName(name);
-    }
-    m_menuItems.insert(name, item);
-    // Shortcuts work wherever the focus is in the window, hidden menus or not.
-    if (!item->shortcut().isEmpty())
-        addAction(item);
-}
-
-void Tfrmprincipal::registerMenu(QMenu *menu)
-{
-    QString name = menu->objectName();
-    if (name.isEmpty() || (m_menus.contains(name) && m_menus.value(name) != menu)) {
-        const QString stem = menuObjectStem(menu->title());
-        int &taken = m_namesTaken[stem];
-        do {
-            name = menuObjectName(menu->title(), taken++);
-        } while (m_menuItems.contains(name) || m_menus.contains(name));
-        menu->setObjectName(name);
-    }
-    m_menus.insert(name, menu);
-}
-
-QList<QKeySequence> Tfrmprincipal::windowShortcuts() const
-{
-    QList<QKeySequence> shortcuts;
-    for (QAction *item : m_menuItems) {
-        if (!item->shortcut().isEmpty())
-            shortcuts.append(item->shortcut());
-    }
-    return shortcuts;
 }
 
 bool Tfrmprincipal::FormCloseQuery()

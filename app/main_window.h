@@ -1,36 +1,32 @@
 #pragma once
 
+#include "app/command_actions.h"
 #include "app/document_page.h"
 
-#include <QHash>
 #include <QMainWindow>
 #include <memory>
 
-class QAction;
+class BuildCommands;
+class DesignerBridge;
+class DocumentManager;
+class EditCommands;
+class FileCommands;
+class HelpBridge;
+class JavaDocument;
 class QLabel;
 class QListWidget;
-class QMenu;
 class QSplitter;
 class QTabWidget;
-class QToolButton;
-class QVBoxLayout;
-class ToolbarRow;
+class TemplateBridge;
+class Tfrmsobre;
+class Tfrmtipoarquivo;
 class TSynJavaSyn;
 class TSynMemo;
-class Tfrmtipoarquivo;
-class Tfrmsobre;
-class FileCommands;
-class EditCommands;
-class BuildCommands;
-class TemplateBridge;
-class DesignerBridge;
-class HelpBridge;
 
-// The main window: the single workspace. It owns the document pages, the
-// menus and toolbar rows and their state, the log list and status bar, and the
-// program-wide state that the command families share (current editor,
-// insertion line, document counter). The command families themselves live in
-// their own classes (files, editing, build, templates, designer, help).
+// The main window: the menus, toolbar rows, document pages, log list and
+// status bar. The open documents live in the document manager; each page
+// shows one of them. The commands are actions (CommandActions) carried out by
+// the command families, which work on the documents.
 class Tfrmprincipal : public QMainWindow
 {
     Q_OBJECT
@@ -41,97 +37,65 @@ public:
     ~Tfrmprincipal() override;
 
     QString programFolder() const { return m_programFolder; }
+    DocumentManager &documents() { return *m_documents; }
+    CommandActions &commands() { return m_commands; }
+    TSynJavaSyn &SynJavaSyn1() { return *m_synJavaSyn1; }
 
-    // --- Document pages ---------------------------------------------------
+    // --- Pages: views of the open documents ---------------------------------
     QTabWidget *pagForms() const { return m_pagForms; }
     int pageCount() const;
     DocumentPage *page(int index) const;
+    DocumentPage *pageOf(const JavaDocument *document) const;
     DocumentPage *activePage() const;
     // Makes `page` the active page without running pagFormsChange.
     void setActivePage(DocumentPage *page);
-    void setPageCaption(DocumentPage *page, const QString &caption);
-    // Adds a page of `kind`; for a Swing window it builds the design page, new
-    // or read from `objectsFilePath`. The new editor becomes the current one.
-    DocumentPage *CreateDocumentPage(DocumentKind kind, const QString &objectsFilePath);
-    // Destroys `page`; the following page (or the first) becomes active.
-    void destroyPage(DocumentPage *page);
-    int documentCounter() const { return m_documentCounter; }
-    // Moves the counter up to `n` (a document brought back keeps its number).
-    void ensureDocumentCounterAtLeast(int n);
-
     // The "Código" editor of the active page, or null when no page is open.
-    TSynMemo *currentEditor() const { return m_currentEditor; }
+    TSynMemo *currentEditor() const;
     void FocusCurrentEditor();
+    // The user selects another tab.
+    void pagFormsChange();
 
-    // The modified mark on the active page's caption.
+    // The active document's modified mark, and what follows it.
     bool IsModified() const;
     void MarkModified();
     void ClearModified();
-    // "Salvar" and spdbsalvar follow IsModified.
     void updateSaveCommands();
 
-    // --- Shared state -------------------------------------------------------
-    int insertionLine() const { return m_insertionLine; }
-    void setInsertionLine(int line) { m_insertionLine = line; }
-    TSynJavaSyn &SynJavaSyn1() { return *m_synJavaSyn1; }
+    int insertionLine() const;
+    void setInsertionLine(int line);
+    int documentCounter() const;
 
     QString statusFolder() const;
-    void setStatusFolder(const QString &folder);
     QListWidget *lstLog() const { return m_lstLog; }
 
-    // --- Commands, found by object name -------------------------------------
-    QAction *menuItem(const QString &objectName) const;
-    QMenu *menu(const QString &objectName) const;
-    QToolButton *button(const QString &objectName) const;
-    ToolbarRow *row(const QString &objectName) const;
-    // Registers a menu item or submenu created elsewhere (templates) so that
-    // menuItem()/menu() find it.
-    void registerMenuItem(QAction *item);
-    void registerMenu(QMenu *menu);
-    // Window shortcuts that beat the editors' own keys.
-    QList<QKeySequence> windowShortcuts() const;
+    // --- Commands, found by object name ------------------------------------
+    QAction *menuItem(const QString &objectName) const { return m_commands.action(objectName); }
+    QMenu *menu(const QString &objectName) const { return m_commands.menu(objectName); }
+    QToolButton *button(const QString &objectName) const { return m_commands.button(objectName); }
+    ToolbarRow *row(const QString &objectName) const { return m_commands.row(objectName); }
 
-    // The document commands become available (creating or opening a document).
-    void enableDocumentCommands();
-    // What opening a file adds: "&Visualizar" items, rows enabled, "A&pplet".
-    void enableOpenedFileCommands();
-    // The kind-dependent state of a new document of option 1..5.
-    void applyNewDocumentState(int option);
-
-    // --- Command families ---------------------------------------------------
     FileCommands &files() { return *m_files; }
     EditCommands &editing() { return *m_editing; }
     BuildCommands &build() { return *m_build; }
     TemplateBridge &templates() { return *m_templates; }
     DesignerBridge &designer() { return *m_designer; }
     HelpBridge &help() { return *m_help; }
-
     Tfrmtipoarquivo *frmtipoarquivo() const { return m_frmtipoarquivo; }
     Tfrmsobre *frmsobre() const { return m_frmsobre; }
 
+    // "Criar Aplicação" of the new-document dialog for option 1..5.
+    void btncriarClick(int option);
     // Closing: true when the window may close (asks about unsaved pages).
     bool FormCloseQuery();
     // The log list accepts heights from 51 to 199 pixels.
     static bool Splitter1CanResize(int newHeight);
 
-    // "Criar Aplicação" of the new-document dialog for option 1..5.
-    void btncriarClick(int option);
-
-    // --- Editor and page handlers -------------------------------------------
-    void SourceChange();
-    void memoprogramaKeyDown();
-    void memoprogramaKeyPress();
-    void memoprogramaClick();
-    void pagFormsChange();
-
-signals:
-    // The active page's document changed (an edit, a template, the designer);
-    // sent on every change, marked already or not.
-    void documentChanged(DocumentPage *page);
-    // The active page's modified mark was cleared (the document was saved).
-    void modifiedCleared(DocumentPage *page);
-    // `page` is about to be destroyed (closed).
-    void pageAboutToBeDestroyed(DocumentPage *page);
+    // The document commands become available (a document created, opened or
+    // brought back), and what opening a file adds.
+    void enableDocumentCommands();
+    void enableOpenedFileCommands();
+    // The command states (main_window_state.cpp): every name they use.
+    static QStringList commandStateNames();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -141,31 +105,23 @@ private:
     void buildMenus();
     void buildToolbars();
     void applyStartState();
-    void connectEditor(TSynMemo *editor);
-    void showNewDocumentDialog();
-    void toggleRow(ToolbarRow *row, QAction *item);
+    void applyNewDocumentState(int option);
     void toggleGraphicRows();
     void onSplitterMoved();
+    void setStatusFolder(const QString &folder);
 
-    QAction *addItem(QMenu *menu, const QString &caption, const QKeySequence &shortcut,
-                     void (Tfrmprincipal::*handler)());
-    template<typename F>
-    QAction *addItem(QMenu *menu, const QString &caption, const QKeySequence &shortcut, F handler);
-    QMenu *addMenu(const QString &caption);
-    QToolButton *addButton(ToolbarRow *row, const QString &objectName, const QString &hint,
-                           const QIcon &glyph, void (Tfrmprincipal::*handler)());
-    template<typename F>
-    QToolButton *addButton(ToolbarRow *row, const QString &objectName, const QString &hint,
-                           const QIcon &glyph, F handler);
+    // Pages follow the documents (main_window_documents.cpp).
+    void addPage(JavaDocument *document);
+    void removePage(JavaDocument *document);
+    void showCaption(JavaDocument *document);
+    void followActiveDocument(JavaDocument *document);
+    void recordInsertionLine();
 
     QString m_programFolder;
     std::unique_ptr<TSynJavaSyn> m_synJavaSyn1;
+    std::unique_ptr<DocumentManager> m_documents;
+    CommandActions m_commands;
 
-    QVBoxLayout *m_rowsLayout = nullptr;
-    ToolbarRow *m_grppadrao = nullptr;
-    ToolbarRow *m_grpestruturas = nullptr;
-    ToolbarRow *m_grpaplicacaografica = nullptr;
-    ToolbarRow *m_grpmetodos = nullptr;
     QSplitter *m_splitter = nullptr;
     QTabWidget *m_pagForms = nullptr;
     QListWidget *m_lstLog = nullptr;
@@ -173,20 +129,12 @@ private:
     int m_logHeight = 56;
     bool m_selectingQuietly = false;
 
-    QHash<QString, QAction *> m_menuItems;
-    QHash<QString, QMenu *> m_menus;
-    QHash<QString, int> m_namesTaken;
-
-    TSynMemo *m_currentEditor = nullptr;
-    int m_insertionLine = 0;
-    int m_documentCounter = 0;
-
     Tfrmtipoarquivo *m_frmtipoarquivo = nullptr;
     Tfrmsobre *m_frmsobre = nullptr;
+    std::unique_ptr<DesignerBridge> m_designer;
     std::unique_ptr<FileCommands> m_files;
     std::unique_ptr<EditCommands> m_editing;
     std::unique_ptr<BuildCommands> m_build;
-    std::unique_ptr<DesignerBridge> m_designer;
     std::unique_ptr<HelpBridge> m_help;
     std::unique_ptr<TemplateBridge> m_templates;
 };

@@ -1,14 +1,16 @@
-// Document pages: creating, selecting and closing them, the modified mark,
-// the current editor and the editor handlers.
+// Document pages as views of the open documents: adding and removing them as
+// documents come and go, the active page, captions, the current editor and
+// the editor handlers that record the insertion line.
 #include "app/main_window.h"
 
 #include "app/designer_bridge.h"
+#include "app/document_manager.h"
+#include "app/java_document.h"
 #include "app/new_document_dialog.h"
 #include "app/skeletons.h"
 #include "editor/syn_memo.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -20,6 +22,15 @@ int Tfrmprincipal::pageCount() const
 DocumentPage *Tfrmprincipal::page(int index) const
 {
     return qobject_cast<DocumentPage *>(m_pagForms->widget(index));
+}
+
+DocumentPage *Tfrmprincipal::pageOf(const JavaDocument *document) const
+{
+    for (int i = 0; document && i < pageCount(); ++i) {
+        if (&page(i)->document() == document)
+            return page(i);
+    }
+    return nullptr;
 }
 
 DocumentPage *Tfrmprincipal::activePage() const
@@ -35,180 +46,162 @@ void Tfrmprincipal::setActivePage(DocumentPage *page)
     m_selectingQuietly = true;
     m_pagForms->setCurrentIndex(index);
     m_selectingQuietly = false;
+    m_documents->setActive(&page->document());
 }
 
-void Tfrmprincipal::setPageCaption(DocumentPage *page, const QString &caption)
-{
-    const int index = m_pagForms->indexOf(page);
-    if (index < 0)
-        return;
-    page->setCaptionText(caption);
-    // "&" in a file name is shown, not taken as an access key.
-    QString shown = caption;
-    shown.replace(QLatin1Char('&'), QLatin1String("&&"));
-    m_pagForms->setTabText(index, shown);
-    m_pagForms->setTabToolTip(index, page->documentPath());
-}
-
-bool Tfrmprincipal::IsModified() const
+TSynMemo *Tfrmprincipal::currentEditor() const
 {
     const DocumentPage *page = activePage();
-    return page && page->caption().endsWith(QLatin1Char('*'));
+    return page ? page->editor() : nullptr;
 }
 
-void Tfrmprincipal::MarkModified()
+void Tfrmprincipal::addPage(JavaDocument *document)
 {
-    DocumentPage *page = activePage();
-    if (!page)
-        return;
-    if (!page->caption().endsWith(QLatin1Char('*')))
-        setPageCaption(page, page->caption() + QLatin1Char('*'));
-    emit documentChanged(page);
-}
-
-void Tfrmprincipal::ClearModified()
-{
-    DocumentPage *page = activePage();
-    if (page && page->caption().endsWith(QLatin1Char('*'))) {
-        setPageCaption(page, page->caption().chopped(1));
-        emit modifiedCleared(page);
-    }
-}
-
-void Tfrmprincipal::FocusCurrentEditor()
-{
-    DocumentPage *page = activePage();
-    if (!page) {
-        m_currentEditor = nullptr;
-        updateSaveCommands();
-        return;
-    }
-    page->innerPages()->setCurrentWidget(page->editor());
-    page->editor()->SetFocus();
-    m_currentEditor = page->editor();
-    updateSaveCommands();
-}
-
-DocumentPage *Tfrmprincipal::CreateDocumentPage(DocumentKind kind, const QString &objectsFilePath)
-{
-    auto *page = new DocumentPage(kind, m_pagForms);
-    page->setObjectName(QStringLiteral("pagina%1").arg(m_documentCounter + 1));
+    auto *page = new DocumentPage(*document, m_pagForms);
+    page->setObjectName(QStringLiteral("pagina%1").arg(document->number()));
     m_selectingQuietly = true;
     m_pagForms->addTab(page, QString());
     m_selectingQuietly = false;
-    setPageCaption(page, QStringLiteral("semnome%1.java *").arg(m_documentCounter + 1));
-    ++m_documentCounter;
+    showCaption(document);
+    connect(document, &JavaDocument::captionChanged, this, [this, document] {
+        showCaption(document);
+        if (document == m_documents->active())
+            updateSaveCommands();
+    });
+    connect(document, &JavaDocument::filePathChanged, this, [this, document] {
+        showCaption(document);
+        if (document == m_documents->active())
+            setStatusFolder(document->folder());
+    });
 
     TSynMemo *editor = page->editor();
     editor->SetHighlighter(m_synJavaSyn1.get());
-    editor->SetWindowShortcuts(windowShortcuts());
-    connectEditor(editor);
-    m_currentEditor = editor;
-
-    if (kind == DocumentKind::SwingWindow) {
-        page->setDesignPage(m_designer->createDesignPage(*page, objectsFilePath));
-        if (!objectsFilePath.isEmpty()) {
-            // Hello.objects gives the caption Hello.java, without the mark.
-            const QString name = QFileInfo(objectsFilePath).fileName();
-            const int dot = name.indexOf(QLatin1Char('.'));
-            const QString base = dot < 0 ? name + QLatin1Char('.') : name.left(dot + 1);
-            setPageCaption(this->page(pageCount() - 1), base + QLatin1String("java"));
-        }
-    }
-
+    editor->SetWindowShortcuts(m_commands.shortcuts());
+    connect(editor, &TSynMemo::OnChange, this, &Tfrmprincipal::MarkModified);
+    connect(editor, &TSynMemo::OnClick, this, &Tfrmprincipal::recordInsertionLine);
+    connect(editor, &TSynMemo::OnKeyDown, this, &Tfrmprincipal::recordInsertionLine);
+    connect(editor, &TSynMemo::OnKeyPress, this, &Tfrmprincipal::recordInsertionLine);
+    if (document->hasForm())
+        page->setDesignPage(m_designer->createDesignPage(*document, page));
     page->innerPages()->setCurrentWidget(editor);
-    setActivePage(page);
     menuItem(QStringLiteral("Salvar1"))->setEnabled(true);
-    button(QStringLiteral("spdbsalvar"))->setEnabled(true);
-    return page;
 }
 
-void Tfrmprincipal::ensureDocumentCounterAtLeast(int n)
+void Tfrmprincipal::removePage(JavaDocument *document)
 {
-    if (n > m_documentCounter)
-        m_documentCounter = n;
-}
-
-void Tfrmprincipal::destroyPage(DocumentPage *page)
-{
-    const int index = m_pagForms->indexOf(page);
+    DocumentPage *gone = pageOf(document);
+    const int index = m_pagForms->indexOf(gone);
     if (index < 0)
         return;
-    emit pageAboutToBeDestroyed(page);
-    if (m_currentEditor == page->editor())
-        m_currentEditor = nullptr;
     m_selectingQuietly = true;
     m_pagForms->removeTab(index);
     // The page that followed becomes active; the first when it was the last.
     if (m_pagForms->count() > 0)
         m_pagForms->setCurrentIndex(index < m_pagForms->count() ? index : 0);
     m_selectingQuietly = false;
-    delete page;
+    delete gone;
+    // With no page left this leaves no current editor.
+    FocusCurrentEditor();
 }
 
-void Tfrmprincipal::connectEditor(TSynMemo *editor)
+void Tfrmprincipal::showCaption(JavaDocument *document)
 {
-    connect(editor, &TSynMemo::OnChange, this, &Tfrmprincipal::SourceChange);
-    connect(editor, &TSynMemo::OnClick, this, &Tfrmprincipal::memoprogramaClick);
-    connect(editor, &TSynMemo::OnKeyDown, this, &Tfrmprincipal::memoprogramaKeyDown);
-    connect(editor, &TSynMemo::OnKeyPress, this, &Tfrmprincipal::memoprogramaKeyPress);
+    const int index = m_pagForms->indexOf(pageOf(document));
+    if (index < 0)
+        return;
+    // "&" in a file name is shown, not taken as an access key.
+    QString shown = document->caption();
+    shown.replace(QLatin1Char('&'), QLatin1String("&&"));
+    m_pagForms->setTabText(index, shown);
+    m_pagForms->setTabToolTip(index, document->filePath());
 }
 
-void Tfrmprincipal::SourceChange()
+void Tfrmprincipal::followActiveDocument(JavaDocument *document)
 {
-    MarkModified();
+    if (DocumentPage *page = pageOf(document); page && page != activePage()) {
+        m_selectingQuietly = true;
+        m_pagForms->setCurrentWidget(page);
+        m_selectingQuietly = false;
+    }
+    setStatusFolder(document ? document->folder() : QString());
+}
+
+bool Tfrmprincipal::IsModified() const
+{
+    const JavaDocument *document = m_documents->active();
+    return document && document->isModified();
+}
+
+void Tfrmprincipal::MarkModified()
+{
+    if (JavaDocument *document = m_documents->active())
+        document->markModified();
+}
+
+void Tfrmprincipal::ClearModified()
+{
+    if (JavaDocument *document = m_documents->active())
+        document->setModified(false);
+}
+
+void Tfrmprincipal::updateSaveCommands()
+{
+    menuItem(QStringLiteral("Salvar1"))->setEnabled(IsModified());
+}
+
+int Tfrmprincipal::insertionLine() const
+{
+    return m_documents->insertionLine();
+}
+
+void Tfrmprincipal::setInsertionLine(int line)
+{
+    m_documents->setInsertionLine(line);
+}
+
+int Tfrmprincipal::documentCounter() const
+{
+    return m_documents->documentCounter();
+}
+
+void Tfrmprincipal::FocusCurrentEditor()
+{
+    DocumentPage *page = activePage();
+    if (page) {
+        page->innerPages()->setCurrentWidget(page->editor());
+        page->editor()->SetFocus();
+    }
+    m_documents->setActive(page ? &page->document() : nullptr);
     updateSaveCommands();
 }
 
-void Tfrmprincipal::memoprogramaKeyDown()
+void Tfrmprincipal::recordInsertionLine()
 {
-    if (m_currentEditor)
-        m_insertionLine = m_currentEditor->CaretY() - 1;
-}
-
-void Tfrmprincipal::memoprogramaKeyPress()
-{
-    if (m_currentEditor)
-        m_insertionLine = m_currentEditor->CaretY() - 1;
-}
-
-void Tfrmprincipal::memoprogramaClick()
-{
-    if (m_currentEditor)
-        m_insertionLine = m_currentEditor->CaretY() - 1;
+    // Before the key acts, or after the click moved the caret: the line that
+    // holds the caret now.
+    if (TSynMemo *editor = qobject_cast<TSynMemo *>(sender()))
+        m_documents->setInsertionLine(editor->CaretY() - 1);
 }
 
 void Tfrmprincipal::pagFormsChange()
 {
-    const DocumentPage *page = activePage();
-    const QString path = page ? page->documentPath() : QString();
-    setStatusFolder(path.isEmpty() ? QString() : QFileInfo(path).absolutePath());
     FocusCurrentEditor();
-}
-
-void Tfrmprincipal::showNewDocumentDialog()
-{
-    m_frmtipoarquivo->exec();
+    if (const DocumentPage *page = activePage())
+        setStatusFolder(page->document().folder());
 }
 
 void Tfrmprincipal::btncriarClick(int option)
 {
     enableDocumentCommands();
-    setStatusFolder(QString());
-
     const auto kind = option == int(NewDocumentOption::Swing) ? DocumentKind::SwingWindow
                                                                : DocumentKind::Code;
-    CreateDocumentPage(kind, QString());
-    TSynMemo *editor = m_currentEditor;
-    editor->setVisible(true);
-    editor->Clear();
-    for (const QString &line : skeletonLines(NewDocumentOption(option), m_documentCounter))
-        editor->Lines().Add(line);
-
-    applyNewDocumentState(option);
-
+    JavaDocument *document = m_documents->create(kind);
     // The text ends with the last character of the skeleton, no line break.
-    editor->SetText(editor->Text().trimmed());
+    document->setSourceText(
+        skeletonLines(NewDocumentOption(option), document->number()).join(QLatin1String("\r\n")).trimmed());
+    document->setModified(true);
+    applyNewDocumentState(option);
+    m_documents->setActive(document);
     // The student types into the new document as soon as the dialog closes.
-    editor->SetFocus();
+    currentEditor()->SetFocus();
 }

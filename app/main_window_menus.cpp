@@ -1,4 +1,5 @@
-// The main menu and the "Padrão" toolbar row, built from tables.
+// The main menu and the "Padrão" toolbar row, built from tables. Each command
+// is one action; a button shows the action of its menu entry.
 #include "app/main_window.h"
 
 #include "app/about_box.h"
@@ -7,6 +8,7 @@
 #include "app/file_commands.h"
 #include "app/glyphs.h"
 #include "app/help_bridge.h"
+#include "app/new_document_dialog.h"
 #include "common/object_names.h"
 #include "common/toolbar_row.h"
 
@@ -42,7 +44,7 @@ std::vector<TopMenu> mainMenu()
         {"&Arquivo",
          {
              {"Abr&ir", "Ctrl+A", false, [](Tfrmprincipal &w) { w.files().Open(); }},
-             {"N&ovo", "Ctrl+O", true, nullptr}, // wired to the new-document dialog below
+             {"N&ovo", "Ctrl+O", true, [](Tfrmprincipal &w) { w.frmtipoarquivo()->exec(); }},
              {"Salvar", "Ctrl+B", false, [](Tfrmprincipal &w) { w.files().SaveCurrentDocument(); }},
              {"Salvar &Como", "", false, [](Tfrmprincipal &w) { w.files().SaveAs(); }},
              {"&Fechar", "Ctrl+W", true, [](Tfrmprincipal &w) { w.files().Close(); }},
@@ -84,13 +86,15 @@ std::vector<TopMenu> mainMenu()
     };
 }
 
-// One button of the "Padrão" row.
+// One button of the "Padrão" row: it shows the action of the menu entry
+// `menuItem`, or, without one, an action of its own doing `command`.
 struct PadraoButton
 {
     const char *objectName;
     const char *hint;
     glyphs::Glyph glyph;
     bool separatorAfter;
+    const char *menuItem;
     Command command;
 };
 
@@ -98,28 +102,25 @@ std::vector<PadraoButton> padraoButtons()
 {
     using glyphs::Glyph;
     return {
-        {"spdbnovo", "Novo", Glyph::New, false, nullptr},
-        {"spdbabrir", "Abrir", Glyph::Open, false, [](Tfrmprincipal &w) { w.files().Open(); }},
-        {"spdbsalvar", "Salvar", Glyph::Save, false,
-         [](Tfrmprincipal &w) { w.files().SaveCurrentDocument(); }},
-        {"SpeedButton2", "Fechar (Ctrl + W)", Glyph::Close, false,
-         [](Tfrmprincipal &w) { w.files().Close(); }},
-        {"spdbimprimir", "Imprimir", Glyph::Print, true, [](Tfrmprincipal &w) { w.editing().Print(); }},
-        {"spdbrecortar", "Recortar", Glyph::Cut, false, [](Tfrmprincipal &w) { w.editing().Cut(); }},
-        {"spdbcopiar", "Copiar", Glyph::Copy, false, [](Tfrmprincipal &w) { w.editing().Copy(); }},
-        {"spdbcolar", "Colar", Glyph::Paste, true, [](Tfrmprincipal &w) { w.editing().Paste(); }},
-        {"spdblocalizar", "Localizar\\Substituir Tela 1", Glyph::Find, false,
-         [](Tfrmprincipal &w) { w.editing().Find(); }},
-        {"spdbsubstituir", "Localizar\\Substituir Tela 2", Glyph::Replace, true, nullptr},
-        {"spdbdesfazer", "Desfazer", Glyph::Undo, false, [](Tfrmprincipal &w) { w.editing().Undo(); }},
-        {"spdbrefazer", "Refazer", Glyph::Redo, true, [](Tfrmprincipal &w) { w.editing().Redo(); }},
-        {"spdbajuda", "Ajuda", Glyph::Help, true, [](Tfrmprincipal &w) { w.help().showHelp(true); }},
-        {"spdbcompilar", "Compilar o código", Glyph::Compile, false,
-         [](Tfrmprincipal &w) { w.build().Compile(); }},
-        {"spdbexecutar", "Executar o código", Glyph::Run, false,
-         [](Tfrmprincipal &w) { w.build().Run(); }},
-        {"spdbprompt", "Prompt DOS", Glyph::Prompt, true, [](Tfrmprincipal &w) { w.build().Prompt(); }},
-        {"spdbapplethtml", "Editor para Código HTML", Glyph::Html, false, nullptr},
+        {"spdbnovo", "Novo", Glyph::New, false, "Novo1", nullptr},
+        {"spdbabrir", "Abrir", Glyph::Open, false, "Abrir1", nullptr},
+        {"spdbsalvar", "Salvar", Glyph::Save, false, "Salvar1", nullptr},
+        {"SpeedButton2", "Fechar (Ctrl + W)", Glyph::Close, false, "Fechar1", nullptr},
+        {"spdbimprimir", "Imprimir", Glyph::Print, true, "Imprimir1", nullptr},
+        {"spdbrecortar", "Recortar", Glyph::Cut, false, "Recortar1", nullptr},
+        {"spdbcopiar", "Copiar", Glyph::Copy, false, "Copiar1", nullptr},
+        {"spdbcolar", "Colar", Glyph::Paste, true, "Colar1", nullptr},
+        {"spdblocalizar", "Localizar\\Substituir Tela 1", Glyph::Find, false, "Localizar1", nullptr},
+        {"spdbsubstituir", "Localizar\\Substituir Tela 2", Glyph::Replace, true, nullptr, nullptr},
+        {"spdbdesfazer", "Desfazer", Glyph::Undo, false, "Desfazer1", nullptr},
+        {"spdbrefazer", "Refazer", Glyph::Redo, true, "Refazer1", nullptr},
+        {"spdbajuda", "Ajuda", Glyph::Help, true, nullptr,
+         [](Tfrmprincipal &w) { w.help().showHelp(true); }},
+        {"spdbcompilar", "Compilar o código", Glyph::Compile, false, "Compilarocodigo1", nullptr},
+        {"spdbexecutar", "Executar o código", Glyph::Run, false, "Executarocodigo1", nullptr},
+        {"spdbprompt", "Prompt DOS", Glyph::Prompt, true, nullptr,
+         [](Tfrmprincipal &w) { w.build().Prompt(); }},
+        {"spdbapplethtml", "Editor para Código HTML", Glyph::Html, false, nullptr, nullptr},
     };
 }
 
@@ -131,7 +132,7 @@ void Tfrmprincipal::buildMenus()
     bar->setObjectName(QStringLiteral("mmenu"));
     for (const TopMenu &top : mainMenu()) {
         QMenu *menu = bar->addMenu(QString::fromUtf8(top.caption));
-        registerMenu(menu);
+        m_commands.addMenu(menu);
         for (const MenuEntry &entry : top.entries) {
             if (entry.separatorBefore)
                 menu->addSeparator();
@@ -139,7 +140,10 @@ void Tfrmprincipal::buildMenus()
             item->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
             item->setShortcutContext(Qt::WindowShortcut);
             menu->addAction(item);
-            registerMenuItem(item);
+            m_commands.addAction(item);
+            // Shortcuts work wherever the focus is in the window, menus hidden or not.
+            if (!item->shortcut().isEmpty())
+                addAction(item);
             if (entry.command) {
                 const Command command = entry.command;
                 connect(item, &QAction::triggered, this, [this, command] { command(*this); });
@@ -147,47 +151,55 @@ void Tfrmprincipal::buildMenus()
         }
     }
 
-    connect(menuItem(QStringLiteral("Novo1")), &QAction::triggered, this,
-            &Tfrmprincipal::showNewDocumentDialog);
-
     QAction *padrao = menuItem(QStringLiteral("Padrao1"));
     QAction *estruturas = menuItem(QStringLiteral("Estruturas1"));
     QAction *graficas = menuItem(QStringLiteral("AplicacoesGraficas1"));
     for (QAction *toggle : {padrao, estruturas, graficas})
         toggle->setCheckable(true);
-    connect(padrao, &QAction::triggered, this, [this, padrao] { toggleRow(m_grppadrao, padrao); });
-    connect(estruturas, &QAction::triggered, this,
-            [this, estruturas] { toggleRow(m_grpestruturas, estruturas); });
+    // Each toggle flips its rows; the check mark shows the new state.
+    const auto toggleRow = [this](QAction *item, const char *rowName) {
+        connect(item, &QAction::triggered, this, [this, item, rowName] {
+            ToolbarRow *toolbar = row(QString::fromLatin1(rowName));
+            toolbar->setHidden(!toolbar->isHidden());
+            item->setChecked(!toolbar->isHidden());
+        });
+    };
+    toggleRow(padrao, "grppadrao");
+    toggleRow(estruturas, "grpestruturas");
     connect(graficas, &QAction::triggered, this, &Tfrmprincipal::toggleGraphicRows);
 }
 
 void Tfrmprincipal::buildToolbars()
 {
+    ToolbarRow *padrao = row(QStringLiteral("grppadrao"));
     for (const PadraoButton &entry : padraoButtons()) {
-        QToolButton *button = m_grppadrao->addButton(QString::fromLatin1(entry.objectName),
-                                                     QString::fromUtf8(entry.hint),
-                                                     glyphs::icon(entry.glyph));
-        if (entry.command) {
-            const Command command = entry.command;
-            connect(button, &QToolButton::clicked, this, [this, command] { command(*this); });
+        const QString hint = QString::fromUtf8(entry.hint);
+        QAction *action = entry.menuItem ? menuItem(QString::fromLatin1(entry.menuItem)) : nullptr;
+        if (!action) {
+            action = new QAction(hint, this);
+            action->setObjectName(QString::fromLatin1(entry.objectName));
+            if (entry.command) {
+                const Command command = entry.command;
+                connect(action, &QAction::triggered, this, [this, command] { command(*this); });
+            }
         }
+        action->setIcon(glyphs::icon(entry.glyph));
+        // The glyph is the button's; menus show their captions alone.
+        action->setIconVisibleInMenu(false);
+        action->setToolTip(hint);
+        QToolButton *button =
+            padrao->addActionButton(QString::fromLatin1(entry.objectName), hint, action);
+        m_commands.addButton(button, action);
         if (entry.separatorAfter)
-            m_grppadrao->addSeparator();
+            padrao->addSeparator();
     }
-    connect(button(QStringLiteral("spdbnovo")), &QToolButton::clicked, this,
-            &Tfrmprincipal::showNewDocumentDialog);
-}
-
-void Tfrmprincipal::toggleRow(ToolbarRow *row, QAction *item)
-{
-    row->setHidden(!row->isHidden());
-    item->setChecked(!row->isHidden());
 }
 
 void Tfrmprincipal::toggleGraphicRows()
 {
-    const bool show = m_grpaplicacaografica->isHidden();
-    m_grpaplicacaografica->setHidden(!show);
-    m_grpmetodos->setHidden(!show);
+    ToolbarRow *graphic = row(QStringLiteral("grpaplicacaografica"));
+    const bool show = graphic->isHidden();
+    graphic->setHidden(!show);
+    row(QStringLiteral("grpmetodos"))->setHidden(!show);
     menuItem(QStringLiteral("AplicacoesGraficas1"))->setChecked(show);
 }

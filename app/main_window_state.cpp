@@ -1,5 +1,6 @@
 // Which commands are enabled or shown: at start, once a document exists, and
-// per kind of new document. The states are tables of object names.
+// per kind of new document. The states are tables of command ids (the object
+// names of menu entries and toolbar buttons), menus and toolbar rows.
 #include "app/main_window.h"
 
 #include "common/toolbar_row.h"
@@ -7,7 +8,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QToolButton>
-#include <initializer_list>
+#include <vector>
 
 namespace {
 
@@ -19,116 +20,148 @@ struct StateRow
     Change change;
 };
 
-} // namespace
+using StateTable = std::vector<StateRow>;
+using enum Change;
 
-// Applies one state table; a name may be a menu item, a menu, a toolbar
-// button or a toolbar row. Names not (yet) present are skipped.
-static void apply(Tfrmprincipal &w, std::initializer_list<StateRow> rows)
+const StateTable kStart = {
+    {"grpestruturas", Hide}, {"grpaplicacaografica", Hide}, {"grpmetodos", Hide},
+    {"Editar1", Hide}, {"Visualizar1", Hide}, {"Java1", Hide}, {"BancodeDados1", Hide},
+    {"Pacotes1", Hide}, {"Applet1", Hide}, {"HTML1", Hide}, {"JSP1", Hide},
+    {"Salvar1", Disable}, {"SalvarComo1", Disable}, {"Fechar1", Disable},
+    {"Imprimir1", Disable}, {"Localizar1", Disable}, {"Estruturas1", Disable},
+    {"AplicacoesGraficas1", Disable},
+    {"spdbsalvar", Disable}, {"SpeedButton2", Disable}, {"spdbimprimir", Disable},
+    {"spdbrecortar", Disable}, {"spdbcopiar", Disable}, {"spdbcolar", Disable},
+    {"spdblocalizar", Disable}, {"spdbsubstituir", Disable}, {"spdbdesfazer", Disable},
+    {"spdbrefazer", Disable}, {"spdbcompilar", Disable}, {"spdbexecutar", Disable},
+    {"spdbapplethtml", Hide},
+};
+
+const StateTable kDocumentCommands = {
+    {"SalvarComo1", Enable}, {"Fechar1", Enable}, {"Imprimir1", Enable},
+    {"Localizar1", Enable},
+    {"SpeedButton2", Enable}, {"spdbimprimir", Enable}, {"spdbrecortar", Enable},
+    {"spdbcopiar", Enable}, {"spdbcolar", Enable}, {"spdblocalizar", Enable},
+    {"spdbdesfazer", Enable}, {"spdbrefazer", Enable}, {"spdbcompilar", Enable},
+    {"Editar1", Show}, {"Visualizar1", Show}, {"Java1", Show}, {"BancodeDados1", Show},
+    {"Pacotes1", Show},
+    {"Executarocodigo1", Disable},
+};
+
+const StateTable kOpenedFile = {
+    {"Estruturas1", Enable}, {"AplicacoesGraficas1", Enable},
+    {"grpaplicacaografica", Enable}, {"grpmetodos", Enable}, {"grpestruturas", Enable},
+    {"Applet1", Show},
+};
+
+// Every option makes the two toolbar toggles of "&Visualizar" available.
+const StateTable kAnyNewDocument = {{"Estruturas1", Enable}, {"AplicacoesGraficas1", Enable}};
+
+const StateTable kTextApplication = {
+    {"Estruturasbasicas1", Enable}, {"EstruturasGraficas1", Disable},
+    {"EstruturasAplicAutonomaGrafica1", Disable}, {"EstruturasAplicAutonomaTEXTO1", Enable},
+    {"EstruturasAplicApplet1", Disable},
+    {"grpestruturas", Enable}, {"grpaplicacaografica", Disable}, {"grpmetodos", Disable},
+};
+
+const StateTable kGraphicApplication = {
+    {"EstruturasGraficas1", Enable}, {"EstruturasAplicAutonomaGrafica1", Enable},
+    {"EstruturasAplicAutonomaTEXTO1", Disable}, {"EstruturasAplicApplet1", Disable},
+    {"grpestruturas", Enable}, {"grpaplicacaografica", Enable}, {"grpmetodos", Enable},
+};
+
+const StateTable kApplet = {
+    {"Estruturasbasicas1", Enable}, {"EstruturasGraficas1", Enable},
+    {"EstruturasAplicAutonomaGrafica1", Disable}, {"EstruturasAplicAutonomaTEXTO1", Disable},
+    {"EstruturasAplicApplet1", Enable},
+    {"grpestruturas", Enable}, {"grpaplicacaografica", Enable}, {"grpmetodos", Enable},
+    {"Applet1", Show}, {"spdbapplethtml", Show}, {"spdbapplethtml", Disable},
+};
+
+const StateTable kJsp = {{"HTML1", Show}, {"JSP1", Show}};
+
+const StateTable *const kAllTables[] = {&kStart, &kDocumentCommands, &kOpenedFile,
+                                        &kAnyNewDocument, &kTextApplication,
+                                        &kGraphicApplication, &kApplet, &kJsp};
+
+// Applies one state table. An unknown name is a mistake in the table; the
+// window checks them all when it is built (commandStateNames).
+void apply(CommandActions &commands, const StateTable &table)
 {
-    for (const StateRow &row : rows) {
+    for (const StateRow &row : table) {
         const QString name = QString::fromLatin1(row.name);
         const bool on = row.change == Change::Enable || row.change == Change::Show;
         const bool visibility = row.change == Change::Show || row.change == Change::Hide;
-        if (QAction *item = w.menuItem(name)) {
-            visibility ? item->setVisible(on) : item->setEnabled(on);
-        } else if (QMenu *menu = w.menu(name)) {
+        if (QAction *item = commands.action(name)) {
+            if (!visibility) {
+                item->setEnabled(on);
+                continue;
+            }
+            item->setVisible(on);
+            // A toolbar button follows its action's enabled state, not its visibility.
+            if (QToolButton *button = commands.button(name))
+                button->setHidden(!on);
+        } else if (QMenu *menu = commands.menu(name)) {
             visibility ? menu->menuAction()->setVisible(on) : menu->setEnabled(on);
-        } else if (QToolButton *button = w.button(name)) {
-            visibility ? button->setHidden(!on) : button->setEnabled(on);
-        } else if (ToolbarRow *toolbar = w.row(name)) {
+        } else if (ToolbarRow *toolbar = commands.row(name)) {
             visibility ? toolbar->setHidden(!on) : toolbar->setEnabled(on);
         }
     }
 }
 
+} // namespace
+
+QStringList Tfrmprincipal::commandStateNames()
+{
+    QStringList names;
+    for (const StateTable *table : kAllTables) {
+        for (const StateRow &row : *table)
+            names.append(QString::fromLatin1(row.name));
+    }
+    names.removeDuplicates();
+    return names;
+}
+
 void Tfrmprincipal::applyStartState()
 {
-    using enum Change;
-    apply(*this, {
-        {"grpestruturas", Hide}, {"grpaplicacaografica", Hide}, {"grpmetodos", Hide},
-        {"Editar1", Hide}, {"Visualizar1", Hide}, {"Java1", Hide}, {"BancodeDados1", Hide},
-        {"Pacotes1", Hide}, {"Applet1", Hide}, {"HTML1", Hide}, {"JSP1", Hide},
-        {"Salvar1", Disable}, {"SalvarComo1", Disable}, {"Fechar1", Disable},
-        {"Imprimir1", Disable}, {"Localizar1", Disable}, {"Estruturas1", Disable},
-        {"AplicacoesGraficas1", Disable},
-        {"spdbsalvar", Disable}, {"SpeedButton2", Disable}, {"spdbimprimir", Disable},
-        {"spdbrecortar", Disable}, {"spdbcopiar", Disable}, {"spdbcolar", Disable},
-        {"spdblocalizar", Disable}, {"spdbsubstituir", Disable}, {"spdbdesfazer", Disable},
-        {"spdbrefazer", Disable}, {"spdbcompilar", Disable}, {"spdbexecutar", Disable},
-        {"spdbapplethtml", Hide},
-    });
+    // A name that no command, menu or row answers to stops the program here,
+    // when the window is built, so that every test meets it at once.
+    for (const QString &name : commandStateNames()) {
+        if (!m_commands.contains(name))
+            qFatal("The command states name '%s', which does not exist", qPrintable(name));
+    }
+    apply(m_commands, kStart);
     menuItem(QStringLiteral("Padrao1"))->setChecked(true);
 }
 
 void Tfrmprincipal::enableDocumentCommands()
 {
-    using enum Change;
-    apply(*this, {
-        {"SalvarComo1", Enable}, {"Fechar1", Enable}, {"Imprimir1", Enable},
-        {"Localizar1", Enable},
-        {"SpeedButton2", Enable}, {"spdbimprimir", Enable}, {"spdbrecortar", Enable},
-        {"spdbcopiar", Enable}, {"spdbcolar", Enable}, {"spdblocalizar", Enable},
-        {"spdbdesfazer", Enable}, {"spdbrefazer", Enable}, {"spdbcompilar", Enable},
-        {"Editar1", Show}, {"Visualizar1", Show}, {"Java1", Show}, {"BancodeDados1", Show},
-        {"Pacotes1", Show},
-        {"Executarocodigo1", Disable},
-    });
+    apply(m_commands, kDocumentCommands);
 }
 
 void Tfrmprincipal::enableOpenedFileCommands()
 {
-    using enum Change;
-    apply(*this, {
-        {"Estruturas1", Enable}, {"AplicacoesGraficas1", Enable},
-        {"grpaplicacaografica", Enable}, {"grpmetodos", Enable}, {"grpestruturas", Enable},
-        {"Applet1", Show},
-    });
+    apply(m_commands, kOpenedFile);
 }
 
 void Tfrmprincipal::applyNewDocumentState(int option)
 {
-    using enum Change;
-    // Every option makes the two toolbar toggles of "&Visualizar" available.
-    apply(*this, {{"Estruturas1", Enable}, {"AplicacoesGraficas1", Enable}});
+    apply(m_commands, kAnyNewDocument);
     switch (option) {
     case 1:
-        apply(*this, {
-            {"Estruturasbasicas1", Enable}, {"EstruturasGraficas1", Disable},
-            {"EstruturasAplicAutonomaGrafica1", Disable}, {"EstruturasAplicAutonomaTEXTO1", Enable},
-            {"EstruturasAplicApplet1", Disable},
-            {"grpestruturas", Enable}, {"grpaplicacaografica", Disable}, {"grpmetodos", Disable},
-        });
+        apply(m_commands, kTextApplication);
         break;
     case 2:
-        apply(*this, {
-            {"EstruturasGraficas1", Enable}, {"EstruturasAplicAutonomaGrafica1", Enable},
-            {"EstruturasAplicAutonomaTEXTO1", Disable}, {"EstruturasAplicApplet1", Disable},
-            {"grpestruturas", Enable}, {"grpaplicacaografica", Enable}, {"grpmetodos", Enable},
-        });
+        apply(m_commands, kGraphicApplication);
         break;
     case 3:
     case 4:
     case 5:
-        apply(*this, {
-            {"Estruturasbasicas1", Enable}, {"EstruturasGraficas1", Enable},
-            {"EstruturasAplicAutonomaGrafica1", Disable}, {"EstruturasAplicAutonomaTEXTO1", Disable},
-            {"EstruturasAplicApplet1", Enable},
-            {"grpestruturas", Enable}, {"grpaplicacaografica", Enable}, {"grpmetodos", Enable},
-            {"Applet1", Show}, {"spdbapplethtml", Show}, {"spdbapplethtml", Disable},
-        });
+        apply(m_commands, kApplet);
         if (option == 4)
-            apply(*this, {{"HTML1", Show}, {"JSP1", Show}});
+            apply(m_commands, kJsp);
         break;
     default:
         break;
     }
-}
-
-void Tfrmprincipal::updateSaveCommands()
-{
-    const bool modified = IsModified();
-    if (QAction *item = menuItem(QStringLiteral("Salvar1")))
-        item->setEnabled(modified);
-    if (QToolButton *save = button(QStringLiteral("spdbsalvar")))
-        save->setEnabled(modified);
 }

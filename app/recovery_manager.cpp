@@ -1,11 +1,13 @@
 #include "app/recovery_manager.h"
 
-#include "app/designer_bridge.h"
+#include "app/document_manager.h"
+#include "app/document_tag.h"
+#include "app/java_document.h"
 #include "app/main_window.h"
 #include "app/recovery_dialog.h"
 #include "common/message_boxes.h"
-#include "editor/syn_memo.h"
-#include "editor/text_file.h"
+#include "designer/objects_file.h"
+#include "editor/document_lines.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -13,15 +15,9 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
-
-bool isMarked(const DocumentPage &page)
-{
-    return page.caption().endsWith(QLatin1Char('*'));
-}
 
 // The number of a new document's caption ("semnome7.java *" gives 7), or 0.
 int newDocumentNumber(const QString &caption)
@@ -34,29 +30,37 @@ int newDocumentNumber(const QString &caption)
 } // namespace
 
 RecoveryManager::RecoveryManager(Tfrmprincipal &window, const QString &folder)
-    : QObject(&window), m_window(window), m_store(folder)
+    : QObject(&window), m_window(window), m_documents(window.documents()), m_store(folder)
 {
     QString error;
     if (!m_store.open(&error))
         disable(error);
-
-    connect(&window, &Tfrmprincipal::documentChanged, this, &RecoveryManager::documentChanged);
-    connect(&window, &Tfrmprincipal::modifiedCleared, this,
-            &RecoveryManager::dropCopy);
-    // Only closing a page says so; quitting deletes the pages silently, and
-    // their copies stay.
-    connect(&window, &Tfrmprincipal::pageAboutToBeDestroyed, this,
+    connect(&m_documents, &DocumentManager::documentAdded, this, &RecoveryManager::follow);
+    // Only closing a page says so; quitting deletes the documents silently,
+    // and their copies stay.
+    connect(&m_documents, &DocumentManager::documentAboutToClose, this,
             &RecoveryManager::dropCopy);
     // Leaving the program (after "Sim" too) must not lose the last few
     // seconds of typing: whatever is pending is written when the window goes.
     window.installEventFilter(this);
     connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
             &RecoveryManager::flush);
-
-    for (int i = 0; i < window.pageCount(); ++i) {
-        if (DocumentPage *page = window.page(i); page && isMarked(*page))
-            documentChanged(page);
+    for (JavaDocument *document : m_documents.documents()) {
+        follow(document);
+        if (document->isModified())
+            documentChanged(document);
     }
+}
+
+void RecoveryManager::follow(JavaDocument *document)
+{
+    connect(document, &JavaDocument::contentsChanged, this,
+            [this, document] { documentChanged(document); });
+    connect(document, &JavaDocument::modifiedChanged, this, [this, document](bool modified) {
+        // Saved, or undone back to what is on disk: nothing to keep.
+        if (!modified)
+            dropCopy(document);
+    });
 }
 
 RecoveryManager::~RecoveryManager()
@@ -74,13 +78,13 @@ bool RecoveryManager::eventFilter(QObject *watched, QEvent *event)
 
 // --- Writing copies ------------------------------------------------------------
 
-RecoveryManager::PageState &RecoveryManager::stateOf(DocumentPage *page)
+RecoveryManager::PageState &RecoveryManager::stateOf(JavaDocument *page)
 {
     auto found = m_pages.find(page);
     if (found != m_pages.end())
         return *found;
     PageState state;
-    state.page = page;
+    state.document = page;
     state.key = QStringLiteral("documento-%1").arg(m_nextKey++);
     state.timer = new QTimer(this);
     state.timer->setSingleShot(true);
@@ -94,9 +98,9 @@ RecoveryManager::PageState &RecoveryManager::stateOf(DocumentPage *page)
     return *m_pages.insert(page, state);
 }
 
-void RecoveryManager::documentChanged(DocumentPage *page)
+void RecoveryManager::documentChanged(JavaDocument *page)
 {
-    if (!m_enabled || !page)
+    if (!m_enabled || !page || !page->isModified())
         return;
     PageState &state = stateOf(page);
     if (!state.timer->isActive())
@@ -109,8 +113,8 @@ void RecoveryManager::documentChanged(DocumentPage *page)
 
 void RecoveryManager::flush()
 {
-    const QList<DocumentPage *> pages = m_pages.keys();
-    for (DocumentPage *page : pages) {
+    const QList<JavaDocument *> pages = m_pages.keys();
+    for (JavaDocument *page : pages) {
         const auto found = m_pages.constFind(page);
         if (found != m_pages.constEnd() && found->timer->isActive()) {
             found->timer->stop();
@@ -119,13 +123,13 @@ void RecoveryManager::flush()
     }
 }
 
-void RecoveryManager::writeCopy(DocumentPage *page)
+void RecoveryManager::writeCopy(JavaDocument *page)
 {
     const auto found = m_pages.constFind(page);
-    if (!m_enabled || found == m_pages.constEnd() || !found->page)
+    if (!m_enabled || found == m_pages.constEnd() || !found->document)
         return;
     // Saved in the meantime by a path that told nobody: nothing to keep.
-    if (!isMarked(*page)) {
+    if (!page->isModified()) {
         m_store.remove(found->key);
         return;
     }
@@ -136,21 +140,22 @@ void RecoveryManager::writeCopy(DocumentPage *page)
                     .arg(error));
 }
 
-RecoveryCopy RecoveryManager::copyOf(DocumentPage &page) const
+RecoveryCopy RecoveryManager::copyOf(JavaDocument &document) const
 {
     RecoveryCopy copy;
-    copy.kind = page.kind();
-    copy.caption = page.caption();
-    copy.tag = page.tag();
-    copy.encoding = page.encoding();
-    copy.lineBreak = page.lineBreak();
+    copy.kind = document.kind();
+    copy.caption = document.caption();
+    copy.tag = document.tag();
+    copy.encoding = document.encoding();
+    copy.lineBreak = document.lineBreak();
     copy.time = QDateTime::currentDateTimeUtc();
-    copy.source = page.editor()->Text();
-    copy.objects = m_window.designer().objectsText(page);
+    copy.source = document.lines().Text();
+    if (document.hasForm())
+        copy.objects = document.objectsText();
     return copy;
 }
 
-void RecoveryManager::dropCopy(DocumentPage *page)
+void RecoveryManager::dropCopy(JavaDocument *page)
 {
     const auto found = m_pages.find(page);
     if (found == m_pages.end())
@@ -200,7 +205,7 @@ int RecoveryManager::offerRecovery()
     QStringList keep;
     int reopened = 0;
     for (const RecoveryCopy &copy : dialog.chosen()) {
-        DocumentPage *page = reopen(copy);
+        JavaDocument *page = reopen(copy);
         if (page) {
             ++reopened;
             // The old copy goes only once this run holds a new one.
@@ -217,46 +222,31 @@ int RecoveryManager::offerRecovery()
     if (reopened > 0) {
         m_window.enableDocumentCommands();
         m_window.enableOpenedFileCommands();
-        const DocumentPage *active = m_window.activePage();
-        const QString path = active ? active->documentPath() : QString();
-        m_window.setStatusFolder(path.isEmpty() ? QString() : QFileInfo(path).absolutePath());
         m_window.FocusCurrentEditor();
     }
     return reopened;
 }
 
-DocumentPage *RecoveryManager::reopen(const RecoveryCopy &copy)
+JavaDocument *RecoveryManager::reopen(const RecoveryCopy &copy)
 {
-    // The designer reads a design from an objects file; a private one in a
-    // temporary folder, gone once the page is built.
-    QTemporaryDir temp;
-    QString objectsPath;
-    if (copy.kind == DocumentKind::SwingWindow && copy.objects) {
-        QString error = QStringLiteral("Não foi possível criar uma pasta temporária.");
-        objectsPath = temp.isValid() ? temp.filePath(QStringLiteral("recuperado.objects"))
-                                     : QString();
-        if (objectsPath.isEmpty()
-            || !TextFile::writeBytes(objectsPath, TextFile::encodeObjects(*copy.objects), &error)) {
-            messages::error(&m_window,
-                            QStringLiteral("O documento %1 não pôde ser recuperado agora: %2\n\n"
-                                           "A cópia de recuperação foi mantida.")
-                                .arg(RecoveryDialog::documentName(copy), error));
-            return nullptr;
-        }
+    JavaDocument *document = m_documents.create(copy.kind, false);
+    if (document->hasForm()) {
+        const LoadedDesign loaded =
+            loadDesign(objectsLines(copy.objects.value_or(QString())), m_documents.namingCounters());
+        document->form().reset(loaded.window);
     }
-
-    DocumentPage *page = m_window.CreateDocumentPage(copy.kind, objectsPath);
-    page->setTag(copy.tag);
-    page->setEncoding(copy.encoding);
-    page->setLineBreak(copy.lineBreak);
-    page->editor()->SetText(copy.source);
-
-    QString caption = copy.caption;
-    if (!caption.endsWith(QLatin1Char('*')))
-        caption += QLatin1Char('*');
-    m_window.setPageCaption(page, caption);
+    document->setPaths(documenttag::paths(copy.tag));
+    document->setEncoding(copy.encoding);
+    document->setLineBreak(copy.lineBreak);
+    document->setSourceText(copy.source);
+    QString name = copy.caption;
+    if (name.endsWith(QLatin1Char('*')))
+        name.chop(1);
+    document->setName(name);
+    document->setModified(true);
     // No later new document may take the number of one brought back.
     if (copy.documentPath().isEmpty())
-        m_window.ensureDocumentCounterAtLeast(newDocumentNumber(caption));
-    return page;
+        m_documents.ensureDocumentCounterAtLeast(newDocumentNumber(copy.caption));
+    m_documents.setActive(document);
+    return document;
 }

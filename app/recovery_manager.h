@@ -7,7 +7,8 @@
 #include <QObject>
 #include <QPointer>
 
-class DocumentPage;
+class DocumentManager;
+class JavaDocument;
 class QLabel;
 class QTimer;
 class Tfrmprincipal;
@@ -49,26 +50,28 @@ protected:
 private:
     struct PageState
     {
-        QPointer<DocumentPage> page;
+        QPointer<JavaDocument> document;
         QString key;
         QTimer *timer = nullptr;
         QElapsedTimer pendingSince;
     };
 
-    PageState &stateOf(DocumentPage *page);
-    void documentChanged(DocumentPage *page);
-    void writeCopy(DocumentPage *page);
+    PageState &stateOf(JavaDocument *document);
+    void follow(JavaDocument *document);
+    void documentChanged(JavaDocument *document);
+    void writeCopy(JavaDocument *document);
     // The document was saved or closed without saving.
-    void dropCopy(DocumentPage *page);
+    void dropCopy(JavaDocument *document);
     void disable(const QString &message);
-    RecoveryCopy copyOf(DocumentPage &page) const;
-    DocumentPage *reopen(const RecoveryCopy &copy);
+    RecoveryCopy copyOf(JavaDocument &document) const;
+    JavaDocument *reopen(const RecoveryCopy &copy);
 
     Tfrmprincipal &m_window;
+    DocumentManager &m_documents;
     RecoveryStore m_store;
     bool m_enabled = true;
     int m_delayMs = DefaultDelayMs;
     int m_nextKey = 1;
-    QHash<DocumentPage *, PageState> m_pages;
+    QHash<JavaDocument *, PageState> m_pages;
     QPointer<QLabel> m_disabledLabel;
 };

@@ -1,12 +1,14 @@
 #include "app/template_bridge.h"
 
-#include "app/main_window.h"
+#include "app/command_actions.h"
+#include "app/document_manager.h"
+#include "app/java_document.h"
 #include "common/message_boxes.h"
 #include "common/object_names.h"
 #include "common/toolbar_row.h"
-#include "editor/syn_memo.h"
-#include "templates/syn_memo_template_editor.h"
+#include "editor/document_lines.h"
 #include "templates/template_catalogue.h"
+#include "templates/template_editor.h"
 
 #include <QAction>
 #include <QInputDialog>
@@ -42,9 +44,32 @@ private:
     QWidget *m_parent;
 };
 
+// A document's lines as the template engine writes them, with the caret line
+// its editor had when the command started (line changes keep it there).
+class DocumentTemplateEditor : public TemplateEditor
+{
+public:
+    explicit DocumentTemplateEditor(JavaDocument &document)
+        : m_lines(document.lines()), m_caretY(document.caretLine())
+    {
+    }
+    int lineCount() const override { return m_lines.Count(); }
+    void insertLine(int index, const QString &text) override { m_lines.Insert(index, text); }
+    void addLine(const QString &text) override { m_lines.Add(text); }
+    QString text() const override { return m_lines.Text(); }
+    void clear() override { m_lines.Clear(); }
+    int caretY() const override { return m_caretY; }
+
+private:
+    DocumentLines &m_lines;
+    int m_caretY;
+};
+
 } // namespace
 
-TemplateBridge::TemplateBridge(Tfrmprincipal &window) : m_window(window)
+TemplateBridge::TemplateBridge(DocumentManager &documents, CommandActions &commands,
+                               QWidget *window)
+    : m_documents(documents), m_commands(commands), m_window(window)
 {
     m_controls.resize(catalogue().commands().size());
     buildMenus();
@@ -57,15 +82,6 @@ TemplateBridge::~TemplateBridge() = default;
 const TemplateCatalogue &TemplateBridge::catalogue() const
 {
     return TemplateCatalogue::standard();
-}
-
-QString TemplateBridge::takeName(const QString &caption)
-{
-    int &taken = m_namesTaken[menuObjectStem(caption)];
-    QString name = menuObjectName(caption, taken++);
-    while (m_window.menuItem(name) || m_window.menu(name))
-        name = menuObjectName(caption, taken++);
-    return name;
 }
 
 void TemplateBridge::addToMenu(QMenu *menu, QAction *action)
@@ -81,7 +97,7 @@ QMenu *TemplateBridge::menuAt(const QStringList &path)
 
     QMenu *menu = nullptr;
     if (path.size() == 1) {
-        menu = m_window.menu(menuObjectName(path.first()));
+        menu = m_commands.menu(menuObjectName(path.first()));
         if (!menu) {
             qWarning("No top-level menu '%s' for the templates", qPrintable(path.first()));
             return nullptr;
@@ -93,9 +109,9 @@ QMenu *TemplateBridge::menuAt(const QStringList &path)
         if (!parent)
             return nullptr;
         menu = new QMenu(path.last(), parent);
-        menu->setObjectName(takeName(path.last()));
+        menu->setObjectName(m_commands.takeName(path.last()));
         addToMenu(parent, menu->menuAction());
-        m_window.registerMenu(menu);
+        m_commands.addMenu(menu);
     }
     m_menusByPath.insert(key, menu);
     return menu;
@@ -128,9 +144,9 @@ void TemplateBridge::buildMenus()
             }
         }
         auto *action = new QAction(caption, menu);
-        action->setObjectName(takeName(caption));
+        action->setObjectName(m_commands.takeName(caption));
         addToMenu(menu, action);
-        m_window.registerMenuItem(action);
+        m_commands.addAction(action);
         m_controls[i] = action;
         if (command.kind == CommandKind::Disabled) {
             action->setEnabled(false);
@@ -147,34 +163,48 @@ void TemplateBridge::buildButtons()
         const TemplateCommand &command = commands.at(i);
         if (!command.isButton())
             continue;
-        ToolbarRow *row = m_window.row(command.rowName);
+        ToolbarRow *row = m_commands.row(command.rowName);
         if (!row) {
             qWarning("No toolbar row '%s' for the templates", qPrintable(command.rowName));
             continue;
         }
+        // The menu twin of a block with a single entry is the same command.
+        QAction *action = nullptr;
+        int entries = 0;
+        for (int j = 0; j < commands.size(); ++j) {
+            if (j != i && commands.at(j).blockLine == command.blockLine) {
+                ++entries;
+                action = qobject_cast<QAction *>(m_controls.at(j));
+            }
+        }
+        if (entries != 1 || !action) {
+            action = new QAction(command.hint, this);
+            action->setObjectName(command.buttonName);
+            connect(action, &QAction::triggered, this, [this, &command] { run(command); });
+        }
+        action->setToolTip(command.hint);
         QToolButton *button =
-            row->addTextButton(command.buttonName, command.hint, command.glyph, command.rowLine);
+            row->addActionButton(command.buttonName, command.hint, action, command.glyph, command.rowLine);
+        m_commands.addButton(button, action);
         m_controls[i] = button;
-        connect(button, &QToolButton::clicked, this, [this, &command] { run(command); });
     }
 }
 
 void TemplateBridge::buildTwoBlockEntry()
 {
-    m_memo2 = new QPlainTextEdit(&m_window);
+    m_memo2 = new QPlainTextEdit(m_window);
     m_memo2->setObjectName(QStringLiteral("Memo2"));
-    m_memo3 = new QPlainTextEdit(&m_window);
+    m_memo3 = new QPlainTextEdit(m_window);
     m_memo3->setObjectName(QStringLiteral("Memo3"));
-    m_button1 = new QPushButton(QStringLiteral("Button1"), &m_window);
+    m_button1 = new QPushButton(QStringLiteral("Button1"), m_window);
     m_button1->setObjectName(QStringLiteral("Button1"));
-    m_button2 = new QPushButton(QStringLiteral("Button2"), &m_window);
+    m_button2 = new QPushButton(QStringLiteral("Button2"), m_window);
     m_button2->setObjectName(QStringLiteral("Button2"));
     for (QWidget *holder : std::initializer_list<QWidget *>{m_memo2, m_memo3, m_button1, m_button2}) {
         holder->setFocusPolicy(Qt::NoFocus);
         holder->hide();
     }
     connect(m_button1, &QPushButton::clicked, this, &TemplateBridge::Button1Click);
-    connect(m_button2, &QPushButton::clicked, this, &TemplateBridge::Button2Click);
 }
 
 CommandResult TemplateBridge::run(const TemplateCommand &command)
@@ -184,50 +214,66 @@ CommandResult TemplateBridge::run(const TemplateCommand &command)
             m_menuEditorHook();
         return CommandResult::Unchanged;
     }
-    TSynMemo *memo = m_window.currentEditor();
-    if (!memo)
+    JavaDocument *document = m_documents.active();
+    if (!document)
         return CommandResult::Unchanged;
 
-    SynMemoTemplateEditor editor(*memo);
-    WindowDialogs dialogs(&m_window);
-    int line = m_window.insertionLine();
-    TemplateEngine engine(editor, line, m_state, dialogs);
-    const CommandResult result = engine.run(command);
-    m_window.setInsertionLine(line);
-    if (result == CommandResult::Inserted) {
-        m_window.MarkModified();
-        m_window.updateSaveCommands();
+    DocumentTemplateEditor editor(*document);
+    WindowDialogs dialogs(m_window);
+    int line = m_documents.insertionLine();
+    CommandResult result;
+    {
+        // All the lines of one insertion are one undo step.
+        FormStep step(*document);
+        result = TemplateEngine(editor, line, m_state, dialogs).run(command);
     }
+    m_documents.setInsertionLine(line);
+    if (result == CommandResult::Inserted)
+        document->markModified();
     return result;
+}
+
+void TemplateBridge::enterTwoBlocks(const QString &first, const QString &second)
+{
+    JavaDocument *document = m_documents.active();
+    if (!document)
+        return;
+    FormStep step(*document);
+    DocumentTemplateEditor editor(*document);
+    WindowDialogs dialogs(m_window);
+    int line = m_documents.insertionLine();
+    TemplateEngine engine(editor, line, m_state, dialogs);
+    engine.enterFirstBlock(first);
+    engine.enterSecondBlock(second);
+    // Each block went in as one entry; from here on every line counts, as
+    // the saved file and the compiler count them.
+    m_documents.setInsertionLine(document->lines().SplitEntries(line));
+    document->markModified();
+}
+
+std::optional<QString> TemplateBridge::menuBarCode() const
+{
+    const JavaDocument *document = m_documents.active();
+    if (!document)
+        return std::nullopt;
+    return document->lines().Text();
+}
+
+void TemplateBridge::enterMenuBlocks(const QString &first, const QString &second,
+                                     bool appendEmptyLine)
+{
+    JavaDocument *document = m_documents.active();
+    if (!document)
+        return;
+    FormStep step(*document);
+    enterTwoBlocks(first, second);
+    if (appendEmptyLine)
+        document->lines().Add(QString());
 }
 
 void TemplateBridge::Button1Click()
 {
-    TSynMemo *memo = m_window.currentEditor();
-    if (!memo)
-        return;
-    SynMemoTemplateEditor editor(*memo);
-    WindowDialogs dialogs(&m_window);
-    int line = m_window.insertionLine();
-    TemplateEngine(editor, line, m_state, dialogs).enterFirstBlock(m_memo2->toPlainText());
-    m_window.setInsertionLine(line);
-    m_button2->click();
-}
-
-void TemplateBridge::Button2Click()
-{
-    TSynMemo *memo = m_window.currentEditor();
-    if (!memo)
-        return;
-    SynMemoTemplateEditor editor(*memo);
-    WindowDialogs dialogs(&m_window);
-    int line = m_window.insertionLine();
-    TemplateEngine(editor, line, m_state, dialogs).enterSecondBlock(m_memo3->toPlainText());
-    // Each block went in as one entry; from here on every line counts, as
-    // the saved file and the compiler count them.
-    m_window.setInsertionLine(memo->Lines().SplitEntries(line));
+    enterTwoBlocks(m_memo2->toPlainText(), m_memo3->toPlainText());
     m_memo2->clear();
     m_memo3->clear();
-    m_window.MarkModified();
-    m_window.updateSaveCommands();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "designer/menu_editor.h"
 #include "templates/declaration_counters.h"
 #include "templates/template_engine.h"
 
@@ -8,49 +9,60 @@
 #include <QObject>
 #include <functional>
 
+class CommandActions;
+class DocumentManager;
+class JavaDocument;
 class QAction;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
-class Tfrmprincipal;
 class TemplateCatalogue;
 struct TemplateCommand;
 
 // Puts the template catalogue into the main window's menus and toolbar rows
-// and runs its commands on the current editor. Keeps the declaration counters
-// and the saved-text buffer for the window, and holds the two-block entry
-// (the hidden Memo2, Memo3, Button1 and Button2) through which the menu-bar
-// editor hands over its code.
-class TemplateBridge : public QObject
+// and runs its commands on the active document, each insertion one undo
+// step. Keeps the declaration counters and the saved-text buffer, and does
+// the two-block entry through which the menu-bar editor hands over its code.
+class TemplateBridge : public QObject, public MenuBarTarget
 {
     Q_OBJECT
 public:
-    // Called once the window's menus and rows exist.
-    explicit TemplateBridge(Tfrmprincipal &window);
+    // Called once the window's menus and rows exist; dialogs open over `window`.
+    TemplateBridge(DocumentManager &documents, CommandActions &commands, QWidget *window);
     ~TemplateBridge() override;
 
     const TemplateCatalogue &catalogue() const;
     TemplateState &state() { return m_state; }
 
     // The menu entry (QAction) or toolbar button (QToolButton) of catalogue
-    // command `index`.
+    // command `index`; a button shows the action of its menu twin when its
+    // block has one entry.
     QObject *control(int index) const { return m_controls.value(index); }
 
-    // What a template entry or button does: runs `command` on the current
-    // editor; with no document open it does nothing. An insertion marks the
+    // What a template entry or button does: runs `command` on the active
+    // document; with no document open it does nothing. An insertion marks the
     // document modified.
     CommandResult run(const TemplateCommand &command);
 
-    // "Criar Menu" calls this (the menu-bar editor sets it).
+    // "Criar Menu" calls this (the window sets it to open the menu-bar editor).
     void setMenuEditorHook(std::function<void()> hook) { m_menuEditorHook = std::move(hook); }
 
-    // The two-block entry: fill Memo2 and Memo3, then click Button1.
+    // The two-block entry on the active document: `first` as one entry at the
+    // insertion line, which then becomes the caret line; `second` there.
+    // Afterwards every line of the blocks is a line of the editor.
+    void enterTwoBlocks(const QString &first, const QString &second);
+
+    // MenuBarTarget
+    std::optional<QString> menuBarCode() const override;
+    void enterMenuBlocks(const QString &first, const QString &second, bool appendEmptyLine) override;
+
+    // The hidden holders of the two-block entry, kept under their names;
+    // Button1 enters what Memo2 and Memo3 hold.
     QPlainTextEdit *Memo2() const { return m_memo2; }
     QPlainTextEdit *Memo3() const { return m_memo3; }
     QPushButton *Button1() const { return m_button1; }
     QPushButton *Button2() const { return m_button2; }
     void Button1Click();
-    void Button2Click();
 
 private:
     void buildMenus();
@@ -59,16 +71,15 @@ private:
     // The submenu (or top-level menu) at `path`, created on first use.
     QMenu *menuAt(const QStringList &path);
     void addToMenu(QMenu *menu, QAction *action);
-    // A window-wide unique object name for a menu entry or submenu.
-    QString takeName(const QString &caption);
 
-    Tfrmprincipal &m_window;
+    DocumentManager &m_documents;
+    CommandActions &m_commands;
+    QWidget *m_window;
     TemplateState m_state;
     QList<QObject *> m_controls;
     QHash<QString, QMenu *> m_menusByPath;
     // Items go before what the top-level menu held already.
     QHash<QMenu *, QAction *> m_anchors;
-    QHash<QString, int> m_namesTaken;
     std::function<void()> m_menuEditorHook;
 
     QPlainTextEdit *m_memo2 = nullptr;

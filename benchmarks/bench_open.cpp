@@ -93,7 +93,7 @@ int main(int argc, char **argv)
 
         QElapsedTimer clock;
         clock.start();
-        DocumentPage *page = window.files().openFile(path);
+        DocumentPage *page = window.pageOf(window.files().openFile(path));
         if (!page)
             return 1;
         TSynMemo *editor = page->editor();

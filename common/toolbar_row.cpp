@@ -1,5 +1,6 @@
 #include "common/toolbar_row.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QToolButton>
@@ -63,6 +64,20 @@ QToolButton *ToolbarRow::addTextButton(const QString &objectName, const QString 
     button->setFont(small);
     const int width = qMax(buttonSize.width(), button->fontMetrics().horizontalAdvance(glyphText) + 8);
     button->setFixedSize(width, buttonSize.height());
+    return button;
+}
+
+QToolButton *ToolbarRow::addActionButton(const QString &objectName, const QString &hint,
+                                         QAction *action, const QString &glyphText, int row)
+{
+    QToolButton *button = glyphText.isEmpty() ? addButton(objectName, hint, action->icon(), row)
+                                              : addTextButton(objectName, hint, glyphText, row);
+    const QSize size = button->size();
+    // The button follows the action; its glyph text and hint stay its own.
+    action->setIconText(glyphText.isEmpty() ? hint : glyphText);
+    button->setDefaultAction(action);
+    button->setToolTip(hint);
+    button->setFixedSize(size);
     return button;
 }
 

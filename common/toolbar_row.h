@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QList>
 
+class QAction;
 class QGridLayout;
 class QHBoxLayout;
 class QIcon;
@@ -23,6 +24,10 @@ public:
     // A button that shows a short text as its glyph.
     QToolButton *addTextButton(const QString &objectName, const QString &hint,
                                const QString &glyphText, int row = 0);
+    // A button showing `action` (its glyph, enabled state and command), under
+    // its own object name; `glyphText` replaces the glyph when given.
+    QToolButton *addActionButton(const QString &objectName, const QString &hint, QAction *action,
+                                 const QString &glyphText = QString(), int row = 0);
     void addSeparator(int row = 0);
 
     QList<QToolButton *> buttons() const { return m_buttons; }

@@ -2,6 +2,8 @@
 
 #include "designer/design_window.h"
 #include "designer/designer_session.h"
+#include "designer/form_document.h"
+#include "designer/form_model.h"
 #include "designer/objects_file.h"
 #include "designer/preview_control.h"
 
@@ -9,6 +11,7 @@
 #include <QButtonGroup>
 #include <QDir>
 #include <QFrame>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QImage>
@@ -22,8 +25,9 @@ constexpr int kPaletteWidth = 160;
 
 } // namespace
 
-DesignPage::DesignPage(DesignerSession &session, const QString &programFolder, QWidget *parent)
-    : QWidget(parent), m_session(&session)
+DesignPage::DesignPage(DesignerSession &session, FormDocument &document,
+                       const QString &programFolder, QWidget *parent)
+    : QWidget(parent), m_session(&session), m_document(document)
 {
     setObjectName(QStringLiteral("designPage"));
     auto *layout = new QHBoxLayout(this);
@@ -71,6 +75,17 @@ DesignPage::DesignPage(DesignerSession &session, const QString &programFolder, Q
     m_area->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     m_area->setLineWidth(2);
     layout->addWidget(m_area, 1);
+
+    const DesignWindowData &data = document.form().data();
+    m_window = new DesignWindow(data, document);
+    m_area->addSubWindow(m_window);
+    // The area places new windows itself; this one stays where it was put.
+    m_window->setDesignGeometry(document.form().windowBounds());
+    m_window->show();
+    session.adoptWindow(m_window);
+    showForm();
+    m_window->startTracking();
+    connect(&document.form(), &FormModel::changed, this, &DesignPage::showForm);
 }
 
 void DesignPage::pickKind(int kind)
@@ -99,51 +114,61 @@ QIcon DesignPage::loadGlyph(const QString &path)
     return QIcon(pixmap);
 }
 
-void DesignPage::setWindow(DesignWindow *window)
+void DesignPage::showForm()
 {
-    m_window = window;
-    const QRect wanted = window->geometry();
-    m_area->addSubWindow(window);
-    // The area places new windows itself; this one stays where it was put.
-    window->setDesignGeometry(wanted);
-    window->show();
-    if (m_session)
-        m_session->adoptWindow(window);
-    window->startTracking();
-}
+    const FormModel &form = m_document.form();
+    if (m_window->geometry() != form.windowBounds())
+        m_window->setDesignGeometry(form.windowBounds());
+    m_window->setWindowTitle(form.data().title);
 
-void DesignPage::newDesign()
-{
-    if (!m_session)
-        return;
-    setWindow(new DesignWindow(newDesignWindow(m_session->counters())));
-}
-
-void DesignPage::loadDesign(const QStringList &lines)
-{
-    if (!m_session)
-        return;
-    const ObjectsReadResult result = ReadObjects(lines, m_session->counters());
-    DesignWindowData data = result.window;
-    if (!result.windowFound) {
-        // Nothing to show the components in: they go into a new window.
-        const DesignWindowData fresh = newDesignWindow(m_session->counters());
-        data.name = fresh.name;
-        data.title = fresh.title;
+    QHash<int, PreviewControl *> shown;
+    const QList<PreviewControl *> before = m_window->components();
+    for (PreviewControl *control : before)
+        shown.insert(control->id(), control);
+    TStretchHandle *mover = m_session ? &m_session->mover() : nullptr;
+    bool handleMoved = false;
+    QList<PreviewControl *> order;
+    for (int i = 0; i < form.count(); ++i) {
+        const int id = form.idAt(i);
+        const DesignedComponent component = form.component(id);
+        PreviewControl *control = shown.take(id);
+        if (!control) {
+            control = new PreviewControl(component, id, m_window->client());
+            control->show();
+            if (m_session)
+                m_session->adoptComponent(control);
+        } else if (control->component() != component) {
+            handleMoved = handleMoved || (mover && mover->IndexOf(control) >= 0);
+            control->setComponent(component);
+        }
+        order.append(control);
     }
-    auto *window = new DesignWindow(data);
-    for (const DesignedComponent &component : data.components)
-        new PreviewControl(component, window->client());
-    setWindow(window);
-    // A file without any window block (empty, cut off before its first line,
-    // or no objects file at all) is as unreadable as a broken block: saving
-    // will replace it with the new design, so the student must know.
-    const int failures = result.brokenBlocks + (result.windowFound ? 0 : 1);
-    for (int i = 0; i < failures; ++i)
-        m_session->showWarning(kObjectsLoadFailure);
+    // Gone from the form: deleted later, the control may be the one whose
+    // event led here.
+    for (PreviewControl *gone : std::as_const(shown)) {
+        if (mover && mover->IndexOf(gone) >= 0)
+            mover->ReleaseChild(gone);
+        gone->hide();
+        gone->setParent(nullptr);
+        gone->deleteLater();
+    }
+    // The z-order is the form's order.
+    const QList<PreviewControl *> now = m_window->components();
+    if (now != order) {
+        for (PreviewControl *control : std::as_const(order))
+            control->raise();
+        handleMoved = true;
+    }
+    // The handle follows the bounds of what it holds.
+    if (handleMoved && mover && mover->parentWidget() == m_window->client()) {
+        const QList<QWidget *> attached = mover->attachedControls();
+        mover->Detach();
+        for (QWidget *widget : attached)
+            mover->Attach(widget);
+    }
 }
 
 QString DesignPage::objectsText() const
 {
-    return m_window ? WriteObjects(m_window->data()) : QString();
+    return WriteObjects(m_document.form().data());
 }

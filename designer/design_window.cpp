@@ -1,5 +1,7 @@
 #include "designer/design_window.h"
 
+#include "designer/form_document.h"
+#include "designer/form_model.h"
 #include "designer/preview_control.h"
 
 #include <QCloseEvent>
@@ -43,9 +45,9 @@ void DesignClient::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
 }
 
-DesignWindow::DesignWindow(const DesignWindowData &data, QWidget *parent)
+DesignWindow::DesignWindow(const DesignWindowData &data, FormDocument &document, QWidget *parent)
     : QMdiSubWindow(parent, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_name(data.name)
+      m_name(data.name), m_document(document)
 {
     setObjectName(QStringLiteral("DesignWindow"));
     // No system menu: nothing offers to move, close, minimise or maximise.
@@ -70,16 +72,7 @@ QList<PreviewControl *> DesignWindow::components() const
 
 DesignWindowData DesignWindow::data() const
 {
-    DesignWindowData d;
-    d.name = m_name;
-    d.title = windowTitle();
-    d.left = x();
-    d.top = y();
-    d.width = width();
-    d.height = height();
-    for (const PreviewControl *control : components())
-        d.components.append(control->component());
-    return d;
+    return m_document.form().data();
 }
 
 void DesignWindow::setDesignGeometry(const QRect &rect)

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QRubberBand>
 
+class FormDocument;
 class PreviewControl;
 
 // The client area of a design window: the components live here, and its
@@ -37,20 +38,22 @@ private:
 };
 
 // The designed window (the JFrame of the generated code), shown inside the
-// design area. The student can resize it by its borders but can neither
-// move nor close it. Its bounds are its outer size, title bar included.
+// design area: a view of its document's form. The student can resize it by
+// its borders but can neither move nor close it. Its bounds are its outer
+// size, title bar included.
 class DesignWindow : public QMdiSubWindow
 {
     Q_OBJECT
 public:
     // `data` gives name, title and bounds; its components are not created.
-    explicit DesignWindow(const DesignWindowData &data, QWidget *parent = nullptr);
+    DesignWindow(const DesignWindowData &data, FormDocument &document, QWidget *parent = nullptr);
 
     QString name() const { return m_name; }
+    FormDocument &document() const { return m_document; }
     DesignClient *client() const { return m_client; }
     // The components in z-order.
     QList<PreviewControl *> components() const;
-    // The window and its components as they stand now.
+    // The design as its document holds it.
     DesignWindowData data() const;
 
     // Sets the outer bounds as the program's own change: no resizing signal,
@@ -71,6 +74,7 @@ protected:
 
 private:
     QString m_name;
+    FormDocument &m_document;
     DesignClient *m_client = nullptr;
     QPoint m_anchor;
     QSize m_lastSize;

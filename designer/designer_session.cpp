@@ -2,15 +2,16 @@
 
 #include "common/message_boxes.h"
 #include "designer/design_window.h"
-#include "designer/memo_code_lines.h"
+#include "designer/form_document.h"
+#include "designer/form_model.h"
 #include "designer/preview_control.h"
 #include "designer/swing_codegen.h"
-#include "editor/syn_memo.h"
 
 #include <QAction>
 
-DesignerSession::DesignerSession(QWidget *messageParent)
-    : m_messageParent(messageParent), m_mover(std::make_unique<TStretchHandle>()),
+DesignerSession::DesignerSession(NamingCounters &counters, QWidget *messageParent)
+    : m_messageParent(messageParent), m_counters(counters),
+      m_mover(std::make_unique<TStretchHandle>()),
       // Parented like the window's other menus, so that assistive tools find
       // it under the window.
       m_mnuCpo(std::make_unique<QMenu>(messageParent))
@@ -56,9 +57,10 @@ void DesignerSession::adoptWindow(DesignWindow *window)
     connect(client, &DesignClient::mouseUp, this,
             [this, window](Qt::MouseButton, const QPoint &point) { WindowMouseUp(window, point); });
     connect(client, &DesignClient::aboutToBeDestroyed, this, &DesignerSession::forgetClient);
-    connect(window, &DesignWindow::resized, this, &DesignerSession::WindowCanResize);
-    for (PreviewControl *control : window->components())
-        adoptComponent(control);
+    connect(window, &DesignWindow::resized, this,
+            [this, window](const QSize &oldSize, const QSize &newSize) {
+                WindowCanResize(window, oldSize, newSize);
+            });
 }
 
 void DesignerSession::adoptComponent(PreviewControl *control)
@@ -79,36 +81,27 @@ void DesignerSession::forgetClient(DesignClient *client)
 PreviewControl *DesignerSession::placeComponent(DesignWindow *window, ComponentKind kind,
                                                 const QPoint &topLeft)
 {
+    FormDocument &document = window->document();
     const DesignedComponent component =
         newComponent(kind, m_counters, topLeft.x(), topLeft.y());
-    auto *control = new PreviewControl(component, window->client());
-    control->show();
-    adoptComponent(control);
-    if (const std::unique_ptr<CodeLines> lines = code()) {
-        const CodegenResult result = WriteComponentCode(*lines, control->component(),
-                                                        QStringLiteral("true"),
-                                                        QStringLiteral("true"));
-        if (result != CodegenResult::Written)
-            showMessage(codegenMessage(result));
+    int id = 0;
+    CodegenResult result = CodegenResult::Written;
+    {
+        FormStep step(document);
+        id = document.form().add(component);
+        result = WriteComponentCode(document.code(), component, QStringLiteral("true"),
+                                    QStringLiteral("true"));
     }
-    return control;
+    if (result != CodegenResult::Written)
+        showMessage(codegenMessage(result));
+    for (PreviewControl *control : window->components()) {
+        if (control->id() == id)
+            return control;
+    }
+    return nullptr;
 }
 
 // --- Helpers -------------------------------------------------------------------
-
-std::unique_ptr<CodeLines> DesignerSession::code() const
-{
-    TSynMemo *editor = m_hooks.currentEditor ? m_hooks.currentEditor() : nullptr;
-    if (!editor)
-        return nullptr;
-    return std::make_unique<MemoCodeLines>(*editor);
-}
-
-void DesignerSession::markModified()
-{
-    if (m_hooks.markModified)
-        m_hooks.markModified();
-}
 
 void DesignerSession::showMessage(const QString &text)
 {
@@ -116,14 +109,6 @@ void DesignerSession::showMessage(const QString &text)
         m_hooks.showMessage(text);
     else
         messages::plain(m_messageParent, text);
-}
-
-void DesignerSession::showWarning(const QString &text)
-{
-    if (m_hooks.showWarning)
-        m_hooks.showWarning(text);
-    else
-        messages::warning(m_messageParent, text);
 }
 
 QList<PreviewControl *> DesignerSession::selection() const
@@ -136,19 +121,31 @@ QList<PreviewControl *> DesignerSession::selection() const
     return list;
 }
 
+FormDocument *DesignerSession::selectionDocument() const
+{
+    for (QWidget *widget = m_mover->parentWidget(); widget; widget = widget->parentWidget()) {
+        if (auto *window = qobject_cast<DesignWindow *>(widget))
+            return &window->document();
+    }
+    return nullptr;
+}
+
 void DesignerSession::clearSelection()
 {
     m_mover->Detach();
 }
 
-void DesignerSession::rewriteSelectionBounds()
+void DesignerSession::keepSelectionBounds()
 {
-    const std::unique_ptr<CodeLines> lines = code();
-    if (!lines)
+    FormDocument *document = selectionDocument();
+    if (!document)
         return;
+    FormStep step(*document);
     for (PreviewControl *control : selection()) {
+        const DesignedComponent component = control->component();
+        document->form().update(control->id(), component);
         const CodegenResult result =
-            WriteComponentCode(*lines, control->component(), QString(), QString());
+            WriteComponentCode(document->code(), component, QString(), QString());
         if (result != CodegenResult::Written)
             showMessage(codegenMessage(result));
     }
@@ -156,18 +153,16 @@ void DesignerSession::rewriteSelectionBounds()
 
 void DesignerSession::deleteSelection()
 {
-    const std::unique_ptr<CodeLines> lines = code();
-    while (m_mover->IsAttached()) {
-        QWidget *first = m_mover->GetChildControl(0);
-        auto *control = qobject_cast<PreviewControl *>(first);
-        if (control && lines)
-            RemoveComponentCode(*lines, control->component(), false);
-        m_mover->ReleaseChild(first);
-        // Deleted later: the control may be the one whose event led here.
-        first->hide();
-        first->setParent(nullptr);
-        first->deleteLater();
+    FormDocument *document = selectionDocument();
+    if (!document)
+        return;
+    FormStep step(*document);
+    // The form's views release each control from the handle and delete it.
+    for (PreviewControl *control : selection()) {
+        RemoveComponentCode(document->code(), control->component(), false);
+        document->form().remove(control->id());
     }
+    m_mover->Detach();
 }
 
 // --- Handlers ------------------------------------------------------------------
@@ -183,10 +178,9 @@ void DesignerSession::WindowMouseDown(DesignWindow *window, Qt::MouseButton, con
     m_y0 = point.y();
     clearSelection();
     if (const std::optional<ComponentKind> kind = kindFromCode(m_selectedKind)) {
-        placeComponent(window, *kind, point - QPoint(1, 1));
         // The palette button stays down; the next placement needs a new pick.
         m_selectedKind = 0;
-        markModified();
+        placeComponent(window, *kind, point - QPoint(1, 1));
     }
 }
 
@@ -224,14 +218,16 @@ void DesignerSession::WindowMouseUp(DesignWindow *window, const QPoint &point)
     m_y0 = 0;
 }
 
-void DesignerSession::WindowCanResize(const QSize &oldSize, const QSize &newSize)
+void DesignerSession::WindowCanResize(DesignWindow *window, const QSize &oldSize,
+                                      const QSize &newSize)
 {
-    if (const std::unique_ptr<CodeLines> lines = code())
-        UpdateWindowSize(*lines, oldSize.width(), oldSize.height(), newSize.width(),
-                         newSize.height());
-    // The new size is part of the design even when the code no longer says it.
-    if (oldSize != newSize)
-        markModified();
+    if (oldSize == newSize)
+        return;
+    FormDocument &document = window->document();
+    FormStep step(document);
+    document.form().setWindowBounds(window->geometry());
+    UpdateWindowSize(document.code(), oldSize.width(), oldSize.height(), newSize.width(),
+                     newSize.height());
 }
 
 void DesignerSession::ComponenteMouseDown(PreviewControl *control, Qt::KeyboardModifiers modifiers)
@@ -249,31 +245,34 @@ void DesignerSession::ComponenteEnter(PreviewControl *control)
 
 void DesignerSession::moverMouseUp()
 {
-    rewriteSelectionBounds();
-    markModified();
+    keepSelectionBounds();
 }
 
 void DesignerSession::moverKeyDown(int key)
 {
-    if (key == Qt::Key_Delete)
+    if (key == Qt::Key_Delete) {
         deleteSelection();
-    else if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up
-             || key == Qt::Key_Down)
+    } else if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up
+               || key == Qt::Key_Down) {
         // The code follows the design at once.
-        rewriteSelectionBounds();
-    markModified();
+        keepSelectionBounds();
+    } else if (FormDocument *document = selectionDocument()) {
+        // Any key on the handle counts as a change of the design.
+        document->markModified();
+    }
 }
 
 void DesignerSession::moverDblClick()
 {
     const QList<PreviewControl *> selected = selection();
-    TSynMemo *editor = m_hooks.currentEditor ? m_hooks.currentEditor() : nullptr;
-    if (selected.size() != 1 || !editor)
+    FormDocument *document = selectionDocument();
+    if (selected.size() != 1 || !document)
         return;
-    const qsizetype position = editor->Text().indexOf(selected.first()->name() + QLatin1Char('.'));
+    const qsizetype position =
+        document->code().Text().indexOf(selected.first()->name() + QLatin1Char('.'));
     // Without any code of the component the caret stays where it is.
     if (position >= 0)
-        editor->SetSelStart(int(position));
+        document->showCodeAt(int(position));
 }
 
 void DesignerSession::mnuCpoPopup()
@@ -287,15 +286,17 @@ void DesignerSession::mnuCpoPopup()
 
 void DesignerSession::Propriedades1Click()
 {
+    FormDocument *document = selectionDocument();
     if (m_hooks.showProperties)
         m_hooks.showProperties();
-    markModified();
+    // Whatever button closed the dialog, the document counts as changed.
+    if (document)
+        document->markModified();
 }
 
 void DesignerSession::Delete3Click()
 {
     deleteSelection();
-    markModified();
 }
 
 void DesignerSession::Eventos1Click()

@@ -3,7 +3,7 @@
 #include "common/message_boxes.h"
 #include "designer/designer_session.h"
 #include "designer/event_listeners.h"
-#include "designer/memo_code_lines.h"
+#include "designer/form_document.h"
 #include "designer/preview_control.h"
 #include "editor/syn_memo.h"
 
@@ -99,9 +99,9 @@ ComponentKind TfrmEventos::selectedKind() const
     return control ? control->kind() : ComponentKind::JButton;
 }
 
-TSynMemo *TfrmEventos::currentEditor() const
+FormDocument *TfrmEventos::document() const
 {
-    return m_session.hooks().currentEditor ? m_session.hooks().currentEditor() : nullptr;
+    return m_session.selectionDocument();
 }
 
 void TfrmEventos::showEvent(QShowEvent *event)
@@ -141,14 +141,14 @@ void TfrmEventos::cboEventoChange()
 void TfrmEventos::loadExistingHandler(int event)
 {
     m_txtCod->Clear();
-    TSynMemo *editor = currentEditor();
-    if (!editor || m_txtNome->text().isEmpty())
+    FormDocument *document = this->document();
+    if (!document || m_txtNome->text().isEmpty())
         return;
-    const MemoCodeLines code(*editor);
-    const std::optional<LoadedHandler> handler = loadHandler(code, event, m_txtNome->text(), selectedKind());
+    const std::optional<LoadedHandler> handler =
+        loadHandler(document->code(), event, m_txtNome->text(), selectedKind());
     if (!handler)
         return;
-    editor->SetCaretY(handler->headerLine + 1);
+    document->showCodeLine(handler->headerLine);
     m_txtCod->SetText(handler->body.join(QLatin1String("\r\n")));
 }
 
@@ -164,9 +164,9 @@ void TfrmEventos::cmdOKClick()
         accept();
         return;
     }
-    TSynMemo *editor = currentEditor();
+    FormDocument *document = this->document();
     const QString name = m_txtNome->text();
-    if (!editor || name.isEmpty()) {
+    if (!document || name.isEmpty()) {
         accept();
         return;
     }
@@ -175,8 +175,11 @@ void TfrmEventos::cmdOKClick()
     const int count = m_txtCod->Lines().Count();
     for (int i = 0; i < count; ++i)
         statements.append(m_txtCod->Lines().Get(i));
-    MemoCodeLines code(*editor);
-    const ListenerWrite write = writeListener(code, event, name, selectedKind(), statements);
+    ListenerWrite write;
+    {
+        FormStep step(*document);
+        write = writeListener(document->code(), event, name, selectedKind(), statements);
+    }
     const QString problem = listenerMessage(write.result);
     if (!problem.isEmpty()) {
         // The statements stay in the dialog, to be kept or cancelled.
@@ -184,8 +187,6 @@ void TfrmEventos::cmdOKClick()
         return;
     }
     if (write.caretLine >= 0)
-        editor->SetCaretY(write.caretLine + 1);
-    if (m_session.hooks().markModified)
-        m_session.hooks().markModified();
+        document->showCodeLine(write.caretLine);
     accept();
 }

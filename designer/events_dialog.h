@@ -6,6 +6,7 @@
 #include <QStringList>
 
 class DesignerSession;
+class FormDocument;
 class PreviewControl;
 class QComboBox;
 class QLineEdit;
@@ -38,7 +39,8 @@ protected:
 private:
     PreviewControl *selectedComponent() const;
     ComponentKind selectedKind() const;
-    TSynMemo *currentEditor() const;
+    // The document of the selected component's design.
+    FormDocument *document() const;
     // Shows the statements of the component's handler for `event`, if any.
     void loadExistingHandler(int event);
 

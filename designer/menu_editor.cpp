@@ -3,7 +3,6 @@
 #include "common/message_boxes.h"
 #include "designer/memo_text.h"
 #include "designer/menu_bar_code.h"
-#include "editor/syn_memo.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -175,25 +174,21 @@ void Tfrmmenu::Button1Click()
 
 void Tfrmmenu::Button3Click()
 {
-    TSynMemo *editor = m_hooks.currentEditor ? m_hooks.currentEditor() : nullptr;
-    if (!editor || !m_hooks.enterBlocks) {
+    const std::optional<QString> code = m_target ? m_target->menuBarCode() : std::nullopt;
+    if (!code) {
         messages::error(this, QStringLiteral("Abra ou crie um documento para receber o menu!"));
         return;
     }
     // Every window gets its own bar, once.
-    const bool withBar = !codeHasMenuBar(editor->Text());
+    const bool withBar = !codeHasMenuBar(*code);
     const MenuBlocks blocks = menuBlocks(memoLines(m_memo1->toPlainText()),
                                          memoLines(m_memo2->toPlainText()), withBar);
-    m_hooks.enterBlocks(blocks.first, blocks.second);
-    if (withBar) {
+    m_target->enterMenuBlocks(blocks.first, blocks.second, withBar);
+    if (withBar)
         m_lblverif->setText(QStringLiteral("sim"));
-        editor->Lines().Add(QString());
-    }
     m_edit1->clear();
     m_edit2->clear();
     m_edit3->clear();
-    if (m_hooks.markModified)
-        m_hooks.markModified();
     accept();
 }
 

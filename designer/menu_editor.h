@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
+#include <QString>
+#include <optional>
 
 class QButtonGroup;
 class QComboBox;
@@ -11,7 +12,20 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class TSynMemo;
+
+// Where the menu-bar editor writes: the document the student is editing.
+class MenuBarTarget
+{
+public:
+    virtual ~MenuBarTarget() = default;
+    // The code of the document that receives the bar; nothing without one.
+    virtual std::optional<QString> menuBarCode() const = 0;
+    // The two-block entry: `first` at the insertion line, `second` below
+    // it; with `appendEmptyLine` an empty line goes at the end of the code.
+    // One undo step.
+    virtual void enterMenuBlocks(const QString &first, const QString &second,
+                                 bool appendEmptyLine) = 0;
+};
 
 // "Criar Menu": builds the declarations and statements of a Swing menu bar
 // one addition at a time and hands them to the current editor, together
@@ -21,18 +35,10 @@ class Tfrmmenu : public QDialog
 {
     Q_OBJECT
 public:
-    struct Hooks
-    {
-        // The editor of the active document, or null.
-        std::function<TSynMemo *()> currentEditor;
-        // The two-block entry: `first` at the insertion line, `second` below.
-        std::function<void(const QString &first, const QString &second)> enterBlocks;
-        std::function<void()> markModified;
-    };
-
     explicit Tfrmmenu(QWidget *parent = nullptr);
 
-    Hooks &hooks() { return m_hooks; }
+    // What OK writes into (nothing until set).
+    void setTarget(MenuBarTarget *target) { m_target = target; }
 
     void RadioGroup1Click();
     // "Add".
@@ -47,7 +53,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    Hooks m_hooks;
+    MenuBarTarget *m_target = nullptr;
     QLineEdit *m_edit1 = nullptr;
     QLineEdit *m_edit2 = nullptr;
     QLineEdit *m_edit3 = nullptr;

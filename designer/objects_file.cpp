@@ -281,3 +281,18 @@ QStringList objectsLines(const QString &text)
     }
     return lines;
 }
+
+LoadedDesign loadDesign(const QStringList &lines, NamingCounters &counters)
+{
+    const ObjectsReadResult result = ReadObjects(lines, counters);
+    LoadedDesign loaded;
+    loaded.window = result.window;
+    if (!result.windowFound) {
+        // Nothing to show the components in: they go into a new window.
+        const DesignWindowData fresh = newDesignWindow(counters);
+        loaded.window.name = fresh.name;
+        loaded.window.title = fresh.title;
+    }
+    loaded.failures = result.brokenBlocks + (result.windowFound ? 0 : 1);
+    return loaded;
+}

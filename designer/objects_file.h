@@ -38,6 +38,17 @@ struct ObjectsReadResult
 // cursor moves on by at least one line per step.
 ObjectsReadResult ReadObjects(const QStringList &lines, NamingCounters &counters);
 
+// The design a document shows for the lines of its objects file: a window
+// without a window block gets a new name and title; `failures` counts the
+// warnings it deserves (each broken block, and a missing window block, since
+// saving will replace that file with the new design).
+struct LoadedDesign
+{
+    DesignWindowData window;
+    int failures = 0;
+};
+LoadedDesign loadDesign(const QStringList &lines, NamingCounters &counters);
+
 // The lines of an objects text: a line feed ends a line, a carriage return
 // before it is dropped.
 QStringList objectsLines(const QString &text);

@@ -15,8 +15,8 @@
 #include <QScrollBar>
 #include <QSlider>
 
-PreviewControl::PreviewControl(const DesignedComponent &component, QWidget *parent)
-    : QWidget(parent), m_data(component)
+PreviewControl::PreviewControl(const DesignedComponent &component, int id, QWidget *parent)
+    : QWidget(parent), m_data(component), m_id(id)
 {
     setObjectName(component.name);
     setCursor(Qt::ArrowCursor);
@@ -126,6 +126,17 @@ DesignedComponent PreviewControl::component() const
     c.width = width();
     c.height = height();
     return c;
+}
+
+void PreviewControl::setComponent(const DesignedComponent &component)
+{
+    if (component.name != m_data.name)
+        setObjectName(component.name);
+    const bool shown = component.text == m_data.text && component.items == m_data.items;
+    m_data = component;
+    if (!shown)
+        showData();
+    setGeometry(component.left, component.top, component.width, component.height);
 }
 
 void PreviewControl::setName(const QString &name)

@@ -12,14 +12,19 @@ class PreviewControl : public QWidget
 {
     Q_OBJECT
 public:
-    // Bounds, name, text and items come from `component`.
-    explicit PreviewControl(const DesignedComponent &component, QWidget *parent = nullptr);
+    // Bounds, name, text and items come from `component`; `id` is the
+    // component's in its document's form.
+    PreviewControl(const DesignedComponent &component, int id, QWidget *parent = nullptr);
 
+    int id() const { return m_id; }
     ComponentKind kind() const { return m_data.kind; }
     // The kind code as text, "1" ... "15".
     QString hint() const { return m_data.hint(); }
-    // The component as it stands now, bounds included.
+    // The component as it stands now, bounds included (the selection handle
+    // moves and sizes the control itself).
     DesignedComponent component() const;
+    // Shows `component`: name, text, items and bounds.
+    void setComponent(const DesignedComponent &component);
 
     QString name() const { return m_data.name; }
     void setName(const QString &name);
@@ -48,5 +53,6 @@ private:
     void showData();
 
     DesignedComponent m_data;
+    int m_id = 0;
     QWidget *m_native = nullptr;
 };

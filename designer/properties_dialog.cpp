@@ -4,10 +4,10 @@
 #include "designer/component_properties.h"
 #include "designer/design_window.h"
 #include "designer/designer_session.h"
-#include "designer/memo_code_lines.h"
+#include "designer/form_document.h"
+#include "designer/form_model.h"
 #include "designer/memo_text.h"
 #include "designer/preview_control.h"
-#include "editor/syn_memo.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -232,30 +232,15 @@ void TForm5::Button1Click()
     const DesignedComponent current = control->component();
     const DesignedComponent updated = updatedComponent(current, input);
     CodegenResult result = CodegenResult::Written;
-    TSynMemo *editor = m_session.hooks().currentEditor ? m_session.hooks().currentEditor() : nullptr;
-    if (editor) {
-        MemoCodeLines code(*editor);
-        result = writePropertiesCode(code, current, updated, input.enabled, input.visible);
+    if (FormDocument *document = m_session.selectionDocument()) {
+        // The form's views move the preview and the handle with it.
+        FormStep step(*document);
+        result = writePropertiesCode(document->code(), current, updated, input.enabled,
+                                     input.visible);
+        document->form().update(control->id(), updated);
     }
-
-    control->setGeometry(updated.left, updated.top, updated.width, updated.height);
-    control->setName(updated.name);
-    control->setText(updated.text);
-    control->setItems(updated.items);
-    // The handle follows the component's new bounds.
-    TStretchHandle &mover = m_session.mover();
-    if (mover.IndexOf(control) >= 0) {
-        const QList<QWidget *> attached = mover.attachedControls();
-        mover.Detach();
-        for (QWidget *widget : attached)
-            mover.Attach(widget);
-    }
-    if (result != CodegenResult::Written) {
-        if (m_session.hooks().showMessage)
-            m_session.hooks().showMessage(codegenMessage(result));
-        else
-            messages::plain(this, codegenMessage(result));
-    }
+    if (result != CodegenResult::Written)
+        m_session.showMessage(codegenMessage(result));
     accept();
 }
 

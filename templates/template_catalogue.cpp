@@ -204,12 +204,14 @@ bool readBlock(const Block &block, QList<TemplateCommand> &commands, QString &er
         button.glyph = parts.at(3);
         button.hint = reader.value(QStringLiteral("hint"));
         button.sourceLine = block.fieldLines.value(QStringLiteral("button"));
+        button.blockLine = block.firstLine;
         commands.append(button);
     }
     for (int i = 0; i < block.menus.size(); ++i) {
         TemplateCommand entry = *shared;
         entry.menuPath = block.menus.at(i).split(menuPathSeparator());
         entry.sourceLine = block.menuLines.at(i);
+        entry.blockLine = block.firstLine;
         if (entry.menuPath.size() < 2 || entry.menuPath.contains(QString())) {
             error = QStringLiteral("line %1: a menu path needs a menu and an entry").arg(entry.sourceLine);
             return false;

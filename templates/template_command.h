@@ -85,8 +85,10 @@ struct TemplateCommand
     std::optional<Script> noScript;
     QString importLine;
 
-    // Line of the catalogue text the command was read from.
+    // Line of the catalogue text the command was read from, and the first
+    // line of its block (a button and its menu twin share the block).
     int sourceLine = 0;
+    int blockLine = 0;
 
     bool isButton() const { return !buttonName.isEmpty(); }
     // The entry's caption, or the button's hint.

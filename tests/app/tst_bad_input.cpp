@@ -104,7 +104,7 @@ DocumentPage *TestBadInput::openQuietly(const QString &path, QStringList *boxes,
                                         QMessageBox::StandardButton answer)
 {
     DocumentPage *page = nullptr;
-    const QStringList texts = boxesDuring([&] { page = m_window->files().openFile(path); }, answer);
+    const QStringList texts = boxesDuring([&] { page = m_window->pageOf(m_window->files().openFile(path)); }, answer);
     if (boxes)
         *boxes = texts;
     return page;

@@ -73,7 +73,7 @@ DocumentPage *TestBadInputBuild::openSource(const QString &path, const QByteArra
     QDir().mkpath(QFileInfo(path).absolutePath());
     if (!writeFile(path, text))
         return nullptr;
-    return m_window->files().openFile(path);
+    return m_window->pageOf(m_window->files().openFile(path));
 }
 
 void TestBadInputBuild::putStandInTerminal(const QString &record)

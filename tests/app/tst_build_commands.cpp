@@ -69,7 +69,7 @@ private:
         if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
             return nullptr;
         file.close();
-        return w.files().openFile(path);
+        return w.pageOf(w.files().openFile(path));
     }
 
     // The log as javac and the verdict wrote it, without the explanations.

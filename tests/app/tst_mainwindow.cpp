@@ -1,6 +1,7 @@
 #include "app_fixture.h"
 
 #include "app/about_box.h"
+#include "app/document_manager.h"
 #include "app/new_document_dialog.h"
 #include "common/toolbar_row.h"
 #include "editor/syn_memo.h"
@@ -165,7 +166,7 @@ private slots:
         QVERIFY(w.button("spdbsalvar")->isEnabled());
 
         // An opened file also takes a number.
-        w.CreateDocumentPage(DocumentKind::Code, QString());
+        w.documents().create(DocumentKind::Code);
         DocumentPage *swing = newDocument(w, 5);
         QCOMPARE(swing->caption(), QString("semnome3.java *"));
         QCOMPARE(swing->tag(), QString("1;"));
@@ -371,7 +372,7 @@ private slots:
         Tfrmprincipal w;
         QVERIFY(appfixture::showWindow(w));
         newDocument(w, 1);
-        w.destroyPage(w.activePage());
+        w.documents().close(&w.activePage()->document());
         w.FocusCurrentEditor();
         QVERIFY(!w.currentEditor());
         for (const char *name : {"Desfazer1", "Refazer1", "Recortar1", "Copiar1", "Colar1",

@@ -231,7 +231,7 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write("class Prog{}\n");
             file.close();
-            page = window.files().openFile(path);
+            page = window.pageOf(window.files().openFile(path));
         } else {
             page = newDocument(window, 1);
         }

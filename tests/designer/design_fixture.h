@@ -6,6 +6,10 @@
 #include "designer/design_page.h"
 #include "designer/design_window.h"
 #include "designer/designer_session.h"
+#include "designer/form_document.h"
+#include "designer/form_model.h"
+#include "designer/memo_code_lines.h"
+#include "designer/objects_file.h"
 #include "designer/preview_control.h"
 #include "editor/syn_memo.h"
 #include "swing_skeleton.h"
@@ -15,36 +19,83 @@
 #include <QtTest>
 #include <memory>
 
+// The document of the fixture's design: its form, and its code in an editor.
+// A gesture that changed the form or the code counts as one modification.
+class FixtureDocument : public FormDocument
+{
+public:
+    FormModel &form() override { return m_form; }
+    CodeLines &code() override { return *m_code; }
+    void beginStep() override
+    {
+        if (m_depth++ == 0) {
+            m_formBefore = m_form.data();
+            m_codeBefore = m_editor->Text();
+        }
+    }
+    void endStep() override
+    {
+        if (--m_depth == 0 && (m_form.data() != m_formBefore || m_editor->Text() != m_codeBefore))
+            ++modified;
+    }
+    void markModified() override { ++modified; }
+    void showCodeAt(int offset) override { m_editor->SetSelStart(offset); }
+    void showCodeLine(int line) override { m_editor->SetCaretY(line + 1); }
+
+    void setEditor(TSynMemo *editor)
+    {
+        m_editor = editor;
+        m_code = std::make_unique<MemoCodeLines>(*editor);
+    }
+
+    int modified = 0;
+
+private:
+    FormModel m_form;
+    TSynMemo *m_editor = nullptr;
+    std::unique_ptr<MemoCodeLines> m_code;
+    int m_depth = 0;
+    DesignWindowData m_formBefore;
+    QString m_codeBefore;
+};
+
 // A Swing window document without the main window: a code editor holding
 // the skeleton beside a design page, with the session's hooks recorded.
 class DesignFixture
 {
 public:
     DesignFixture()
-        : m_top(std::make_unique<QWidget>()), session(m_top.get())
+        : m_top(std::make_unique<QWidget>()), session(counters, m_top.get())
     {
         m_top->resize(1100, 700);
         auto *layout = new QHBoxLayout(m_top.get());
         editor = new TSynMemo(m_top.get());
         editor->SetText(swingSkeleton().join("\r\n"));
+        document.setEditor(editor);
         layout->addWidget(editor, 1);
-        page = new DesignPage(session, QStringLiteral(TAVESSA_SOURCE_DIR), m_top.get());
+        page = new DesignPage(session, document, QStringLiteral(TAVESSA_SOURCE_DIR), m_top.get());
         layout->addWidget(page, 3);
-        session.hooks().currentEditor = [this] { return editor; };
-        session.hooks().markModified = [this] { ++modified; };
         session.hooks().showMessage = [this](const QString &text) { messages.append(text); };
-        session.hooks().showWarning = [this](const QString &text) { warnings.append(text); };
     }
 
     // Shows the page with a new design (or none, to load one first).
     void show(bool newDesign = true)
     {
         if (newDesign)
-            page->newDesign();
+            document.form().reset(newDesignWindow(counters));
         m_top->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_top.get()));
         m_top->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_top.get()));
+    }
+    // The design of an objects file, as opening the document reads it; a
+    // warning for each part that could not be read.
+    void load(const QStringList &lines)
+    {
+        const LoadedDesign loaded = loadDesign(lines, counters);
+        document.form().reset(loaded.window);
+        for (int i = 0; i < loaded.failures; ++i)
+            warnings.append(kObjectsLoadFailure);
     }
 
     QWidget *top() const { return m_top.get(); }
@@ -107,10 +158,12 @@ private:
     std::unique_ptr<QWidget> m_top;
 
 public:
+    NamingCounters counters;
+    FixtureDocument document;
     DesignerSession session;
     TSynMemo *editor = nullptr;
     DesignPage *page = nullptr;
-    int modified = 0;
+    int &modified = document.modified;
     QStringList messages;
     QStringList warnings;
 };

@@ -29,7 +29,6 @@ private slots:
     void doubleClickPutsTheCaretAtTheCode();
     void workedExampleFromTheSurface();
     void loadingShowsTheWarningPerBrokenBlock();
-    void loadingShowsARealWarningBox();
     void closingAPageKeepsTheHandle();
 };
 
@@ -49,7 +48,7 @@ void TestDesignSurface::paletteAndWindow()
 
     // A missing bitmap leaves the caption alone.
     DesignFixture g;
-    DesignPage bare(g.session, QStringLiteral("/nonexistent"));
+    DesignPage bare(g.session, g.document, QStringLiteral("/nonexistent"));
     QVERIFY(bare.paletteButton(1)->icon().isNull());
 }
 
@@ -364,7 +363,7 @@ void TestDesignSurface::workedExampleFromTheSurface()
 void TestDesignSurface::loadingShowsTheWarningPerBrokenBlock()
 {
     DesignFixture f;
-    f.page->loadDesign({"TForm() [", "Janela", "30", "20", "1", "1", "250", "350",
+    f.load({"TForm() [", "Janela", "30", "20", "1", "1", "250", "350",
                         "TButton(1) jButton1[", "Ok", "x", "16", "1", "1", "25", "75", "]",
                         "TButton(1) jButton3[", "Ok", "24", "16", "1", "1", "25", "75", "]",
                         "TEdit(2) e[", "t", "150", "2", "1", "1", "", "", "]", "]"});
@@ -382,17 +381,6 @@ void TestDesignSurface::loadingShowsTheWarningPerBrokenBlock()
     f.click(w->components()[0], QPoint(3, 3));
     QCOMPARE(f.selectionNames(), QStringList{"jButton1"});
     QVERIFY(f.page->objectsText().startsWith("TForm() [\nJanela\n30\n20\n1\n1\n250\n350\n"));
-}
-
-void TestDesignSurface::loadingShowsARealWarningBox()
-{
-    DesignFixture f;
-    f.session.hooks().showWarning = nullptr;
-    QString text;
-    testsupport::answerMessageBox(QMessageBox::Ok, &text);
-    f.page->loadDesign({"TForm() [", "t", "0", "zero"});
-    QCOMPARE(text, kObjectsLoadFailure);
-    QVERIFY(f.designWindow());
 }
 
 void TestDesignSurface::closingAPageKeepsTheHandle()

@@ -107,7 +107,7 @@ void TestDesignerEndToEnd::buildCompileAndReopen()
     // Reading the objects text back gives the same design.
     const QString objects = f.page->objectsText();
     DesignFixture reopened;
-    reopened.page->loadDesign(objectsLines(objects));
+    reopened.load(objectsLines(objects));
     reopened.show(false);
     QVERIFY(reopened.warnings.isEmpty());
     DesignWindowData before = w->data();

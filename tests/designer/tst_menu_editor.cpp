@@ -143,18 +143,26 @@ namespace {
 
 // The dialog over an editor, with the two blocks entered one below the
 // other at line `at` as the window's two-block entry does.
-struct MenuBench
+struct MenuBench : public MenuBarTarget
 {
     MenuBench()
     {
         editor.SetText("class X{\r\nX(){\r\n}\r\n}");
-        dialog.hooks().currentEditor = [this] { return &editor; };
-        dialog.hooks().enterBlocks = [this](const QString &first, const QString &second) {
-            editor.Lines().Insert(at, first);
-            editor.Lines().Insert(at + 1, second);
-            ++entered;
-        };
-        dialog.hooks().markModified = [this] { ++modified; };
+        dialog.setTarget(this);
+    }
+
+    std::optional<QString> menuBarCode() const override
+    {
+        return hasDocument ? std::optional<QString>(editor.Text()) : std::nullopt;
+    }
+    void enterMenuBlocks(const QString &first, const QString &second, bool appendEmptyLine) override
+    {
+        editor.Lines().Insert(at, first);
+        editor.Lines().Insert(at + 1, second);
+        if (appendEmptyLine)
+            editor.Lines().Add(QString());
+        ++entered;
+        ++modified;
     }
 
     template<typename T>
@@ -180,6 +188,7 @@ struct MenuBench
     int at = 2;
     int entered = 0;
     int modified = 0;
+    bool hasDocument = true;
 };
 
 } // namespace
@@ -303,7 +312,7 @@ void TestMenuEditor::cancelEmptiesTheListsOnly()
 void TestMenuEditor::okWithoutADocument()
 {
     MenuBench bench;
-    bench.dialog.hooks().currentEditor = [] { return nullptr; };
+    bench.hasDocument = false;
     bench.dialog.show();
     bench.choose("rdbMenu");
     bench.add("m", "M");

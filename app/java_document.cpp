@@ -1,0 +1,192 @@
+#include "app/java_document.h"
+
+#include "app/document_tag.h"
+#include "designer/objects_file.h"
+#include "editor/document_lines.h"
+
+#include <QAbstractUndoItem>
+#include <QFileInfo>
+
+// A change of the design inside the text's undo history.
+class FormUndoItem : public QAbstractUndoItem
+{
+public:
+    FormUndoItem(JavaDocument &document, FormModel::State before, FormModel::State after)
+        : m_document(document), m_before(std::move(before)), m_after(std::move(after))
+    {
+    }
+    void undo() override { m_document.restoreForm(m_before); }
+    void redo() override { m_document.restoreForm(m_after); }
+
+private:
+    JavaDocument &m_document;
+    FormModel::State m_before;
+    FormModel::State m_after;
+};
+
+JavaDocument::JavaDocument(DocumentKind kind, int number, QObject *parent)
+    : QObject(parent), m_kind(kind), m_number(number), m_code(*this), m_stepCursor(&m_text),
+      m_name(QStringLiteral("semnome%1.java ").arg(number))
+{
+    if (kind == DocumentKind::SwingWindow) {
+        m_form = new FormModel(this);
+        connect(m_form, &FormModel::edited, this, &JavaDocument::recordFormEdit);
+    }
+    DocumentLines::of(m_text);
+    // The text document knows when an undo or redo reaches the saved text;
+    // changes through the line list alone leave the mark as it is.
+    connect(&m_text, &QTextDocument::modificationChanged, this, [this](bool modified) {
+        if (!lines().isSilent())
+            setMarked(modified);
+    });
+    connect(&m_text, &QTextDocument::contentsChanged, this, &JavaDocument::contentsChanged);
+}
+
+JavaDocument::~JavaDocument()
+{
+    // The undo items refer to this object; the text goes with its history.
+    m_text.clearUndoRedoStacks();
+}
+
+DocumentLines &JavaDocument::lines() const
+{
+    return DocumentLines::of(const_cast<QTextDocument &>(m_text));
+}
+
+void JavaDocument::beginStep()
+{
+    if (m_stepDepth++ == 0)
+        m_stepStartSteps = m_text.availableUndoSteps();
+    m_stepCursor.beginEditBlock();
+}
+
+void JavaDocument::endStep()
+{
+    m_stepCursor.endEditBlock();
+    // A step that changed anything is work to save.
+    if (--m_stepDepth == 0 && m_text.availableUndoSteps() != m_stepStartSteps)
+        setMarked(true);
+}
+
+void JavaDocument::recordFormEdit(const FormModel::State &before)
+{
+    if (m_restoring)
+        return;
+    // Inside the gesture's step when there is one, a step of its own if not.
+    beginStep();
+    m_text.appendUndoItem(new FormUndoItem(*this, before, m_form->state()));
+    endStep();
+}
+
+void JavaDocument::restoreForm(const FormModel::State &state)
+{
+    m_restoring = true;
+    m_form->restore(state);
+    m_restoring = false;
+}
+
+QString JavaDocument::folder() const
+{
+    return m_paths.isEmpty() ? QString() : QFileInfo(m_paths.first()).absolutePath();
+}
+
+void JavaDocument::setFilePath(const QString &path)
+{
+    setPaths(QStringList{path} + m_paths);
+}
+
+void JavaDocument::setPaths(const QStringList &pathsNewestFirst)
+{
+    m_paths = pathsNewestFirst;
+    emit filePathChanged();
+}
+
+QString JavaDocument::tag() const
+{
+    return documenttag::make(m_kind, m_paths);
+}
+
+QString JavaDocument::caption() const
+{
+    return isModified() ? m_name + QLatin1Char('*') : m_name;
+}
+
+void JavaDocument::setName(const QString &name)
+{
+    if (name == m_name)
+        return;
+    m_name = name;
+    emit captionChanged();
+}
+
+void JavaDocument::setModified(bool modified)
+{
+    m_text.setModified(modified);
+    setMarked(modified);
+}
+
+void JavaDocument::setMarked(bool marked)
+{
+    if (marked == m_marked)
+        return;
+    m_marked = marked;
+    emit modifiedChanged(marked);
+    emit captionChanged();
+}
+
+void JavaDocument::undo()
+{
+    m_text.undo();
+}
+
+void JavaDocument::redo()
+{
+    m_text.redo();
+}
+
+void JavaDocument::setSourceText(const QString &text)
+{
+    lines().SetText(text);
+}
+
+QString JavaDocument::objectsText() const
+{
+    return m_form ? WriteObjects(m_form->data()) : QString();
+}
+
+// --- The code patcher's view ---------------------------------------------------
+
+int JavaDocument::Code::Count() const
+{
+    return m_document.lines().Count();
+}
+
+QString JavaDocument::Code::Get(int index) const
+{
+    return m_document.lines().Get(index);
+}
+
+void JavaDocument::Code::Insert(int index, const QString &text)
+{
+    m_document.lines().Insert(index, text);
+}
+
+void JavaDocument::Code::Delete(int index)
+{
+    m_document.lines().Delete(index);
+}
+
+void JavaDocument::Code::Replace(int offset, int length, const QString &text)
+{
+    m_document.lines().Replace(offset, length, text);
+}
+
+QString JavaDocument::Code::Text() const
+{
+    return m_document.lines().Text();
+}
+
+int JavaDocument::Code::LineOfOffset(int offset) const
+{
+    return m_document.lines().LineOfOffset(offset);
+}

@@ -1,0 +1,139 @@
+#pragma once
+
+#include "app/document_kind.h"
+#include "designer/code_lines.h"
+#include "designer/form_document.h"
+#include "designer/form_model.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QStringList>
+#include <QTextCursor>
+#include <QTextDocument>
+
+class DocumentLines;
+
+// One open document, apart from any widget: its text, its kind, its file
+// identity (paths, encoding, line breaks), whether it is modified, and its
+// undo history; for a Swing window also its design and the code patcher bound
+// to this very document. The undo history is the text document's own: a
+// change of the design is an undo item inside it, so one step takes the code
+// and the design back together, and undoing back to the saved text clears
+// the modified mark.
+class JavaDocument : public QObject, public FormDocument
+{
+    Q_OBJECT
+public:
+    // `number` is the document counter's value for this document; a new
+    // document is named after it ("semnome" + number + ".java").
+    JavaDocument(DocumentKind kind, int number, QObject *parent = nullptr);
+    ~JavaDocument() override;
+
+    DocumentKind kind() const { return m_kind; }
+    int number() const { return m_number; }
+    QTextDocument &text() { return m_text; }
+    DocumentLines &lines() const;
+    bool hasForm() const { return m_form != nullptr; }
+
+    // FormDocument (form() is for Swing window documents only).
+    FormModel &form() override { return *m_form; }
+    CodeLines &code() override { return m_code; }
+    void beginStep() override;
+    void endStep() override;
+    void markModified() override { setMarked(true); }
+    void showCodeAt(int offset) override { emit codeShownAt(offset); }
+    void showCodeLine(int line) override { emit codeLineShown(line, -1); }
+    // The caret on 0-based `line` at `column` (compiler messages).
+    void showCodeLine(int line, int column) { emit codeLineShown(line, column); }
+
+    // The document's file: its newest path; empty for a new document.
+    QString filePath() const { return m_paths.value(0); }
+    QString folder() const;
+    // Every path the document was saved under, newest first.
+    QStringList paths() const { return m_paths; }
+    void setFilePath(const QString &path);
+    void setPaths(const QStringList &pathsNewestFirst);
+    // Kind digit, ";", then the paths, each followed by ";".
+    QString tag() const;
+
+    // The tab caption: the name ("semnome1.java " for a new document, else
+    // the file name), then "*" while the document is modified.
+    QString caption() const;
+    QString name() const { return m_name; }
+    void setName(const QString &name);
+
+    QByteArray encoding() const { return m_encoding; }
+    void setEncoding(const QByteArray &encoding) { m_encoding = encoding; }
+    QString lineBreak() const { return m_lineBreak; }
+    void setLineBreak(const QString &lineBreak) { m_lineBreak = lineBreak; }
+
+    // The modified mark. Typing, the commands and the designer set it; the
+    // line list alone (loading, a skeleton) does not. Undoing back to the
+    // saved text clears it, and redoing sets it again.
+    bool isModified() const { return m_marked; }
+    // False takes the text as it stands as the saved one; true keeps the
+    // mark until the next save, whatever is undone.
+    void setModified(bool modified);
+    void undo();
+    void redo();
+
+    // The 1-based line of the caret in the document's editor, as it last
+    // showed it; the templates read it when they start.
+    int caretLine() const { return m_caretLine; }
+    void setCaretLine(int line) { m_caretLine = line; }
+
+    // Replaces the whole text and forgets the undo history (loading).
+    void setSourceText(const QString &text);
+    // The design as objects text; empty for a code document.
+    QString objectsText() const;
+
+signals:
+    void captionChanged();
+    void filePathChanged();
+    void modifiedChanged(bool modified);
+    // The text or the design changed (an edit, an undo, loading).
+    void contentsChanged();
+    // Requests for the editor's caret: at an offset of the code's text, or
+    // on a line (at a column, or keeping the column when it is negative).
+    void codeShownAt(int offset);
+    void codeLineShown(int line, int column);
+
+private:
+    // The code patcher's view of the text.
+    class Code : public CodeLines
+    {
+    public:
+        explicit Code(JavaDocument &document) : m_document(document) {}
+        int Count() const override;
+        QString Get(int index) const override;
+        void Insert(int index, const QString &text) override;
+        void Delete(int index) override;
+        void Replace(int offset, int length, const QString &text) override;
+        QString Text() const override;
+        int LineOfOffset(int offset) const override;
+
+    private:
+        JavaDocument &m_document;
+    };
+    friend class FormUndoItem;
+
+    void recordFormEdit(const FormModel::State &before);
+    void setMarked(bool marked);
+    void restoreForm(const FormModel::State &state);
+
+    DocumentKind m_kind;
+    int m_number;
+    QTextDocument m_text;
+    Code m_code;
+    FormModel *m_form = nullptr;
+    QTextCursor m_stepCursor;
+    int m_stepDepth = 0;
+    int m_stepStartSteps = 0;
+    bool m_restoring = false;
+    bool m_marked = false;
+    int m_caretLine = 1;
+    QStringList m_paths;
+    QString m_name;
+    QByteArray m_encoding = "UTF-8";
+    QString m_lineBreak = QStringLiteral("\r\n");
+};
