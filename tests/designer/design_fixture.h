@@ -8,7 +8,7 @@
 #include "designer/designer_session.h"
 #include "designer/form_document.h"
 #include "designer/form_model.h"
-#include "designer/memo_code_lines.h"
+#include "memo_code_lines.h"
 #include "designer/objects_file.h"
 #include "designer/preview_control.h"
 #include "editor/syn_memo.h"

@@ -1,6 +1,6 @@
 #include "design_fixture.h"
 
-#include "designer/memo_code_lines.h"
+#include "memo_code_lines.h"
 #include "designer/objects_file.h"
 #include "designer/swing_codegen.h"
 

@@ -4,7 +4,7 @@
 
 #include "designer/event_listeners.h"
 #include "designer/events_dialog.h"
-#include "designer/memo_code_lines.h"
+#include "memo_code_lines.h"
 #include "designer/swing_codegen.h"
 #include "editor/syn_java_syn.h"
 
