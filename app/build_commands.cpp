@@ -9,6 +9,7 @@
 #include "editor/document_lines.h"
 #include "editor/text_file.h"
 #include "javatools/compiler_explanations.h"
+#include "javatools/compile_helper.h"
 #include "javatools/compiler_messages.h"
 #include "javatools/exec_script.h"
 #include "javatools/javac_compiler.h"
@@ -36,7 +37,8 @@ const QString kNotSaved = QStringLiteral("O documento ainda não foi salvo em um
 BuildCommands::BuildCommands(DocumentManager &documents, FileCommands &files, QListWidget &log,
                              QWidget *window)
     : m_documents(documents), m_files(files), m_log(log), m_window(window),
-      m_compiler(std::make_unique<JavacCompiler>())
+      m_helper(std::make_unique<CompileHelper>()),
+      m_compiler(std::make_unique<JavacCompiler>(JavacCompiler::TimeLimitMs, m_helper.get()))
 {
     connect(&log, &QListWidget::itemActivated, this, &BuildCommands::lstLogDblClick);
 }
@@ -45,7 +47,12 @@ BuildCommands::~BuildCommands() = default;
 
 void BuildCommands::setTimeLimit(int milliseconds)
 {
-    m_compiler = std::make_unique<JavacCompiler>(milliseconds);
+    m_compiler = std::make_unique<JavacCompiler>(milliseconds, m_helper.get());
+}
+
+void BuildCommands::prepareCompiler()
+{
+    m_helper->start();
 }
 
 // --- Compile -----------------------------------------------------------------
@@ -78,6 +85,7 @@ void BuildCommands::Compile()
         break;
     }
 
+    document->setDiagnostics(result.diagnostics);
     showCompilerLines(result.messages, QFileInfo(source).absolutePath());
     if (result.verdict == JavacCompiler::Verdict::TimedOut)
         addLogLine(QStringLiteral("Tempo esgotado: o compilador não terminou em %1 segundos e "

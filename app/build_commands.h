@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <memory>
 
+class CompileHelper;
 class DocumentManager;
 class FileCommands;
 class JavacCompiler;
@@ -38,6 +39,10 @@ public:
 
     // The compiler behind Compile; its time limit is JavacCompiler's.
     void setTimeLimit(int milliseconds);
+    // Starts the compile helper in the background, so that the first compile
+    // finds it warm (called when the first document appears).
+    void prepareCompiler();
+    CompileHelper &helper() { return *m_helper; }
 
     // Item data of lstLog: marks the compiler's own lines and the folder the
     // compile ran in. Other lines (the verdict, notes) carry neither.
@@ -58,5 +63,6 @@ private:
     FileCommands &m_files;
     QListWidget &m_log;
     QWidget *m_window;
+    std::unique_ptr<CompileHelper> m_helper;
     std::unique_ptr<JavacCompiler> m_compiler;
 };

@@ -4,6 +4,7 @@
 #include "designer/code_lines.h"
 #include "designer/form_document.h"
 #include "designer/form_model.h"
+#include "javatools/compiler_diagnostic.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -82,6 +83,10 @@ public:
     int caretLine() const { return m_caretLine; }
     void setCaretLine(int line) { m_caretLine = line; }
 
+    // The messages of the document's last compile, as data.
+    const CompilerDiagnostics &diagnostics() const { return m_diagnostics; }
+    void setDiagnostics(const CompilerDiagnostics &diagnostics) { m_diagnostics = diagnostics; }
+
     // Replaces the whole text and forgets the undo history (loading).
     void setSourceText(const QString &text);
     // The design as objects text; empty for a code document.
@@ -132,6 +137,7 @@ private:
     bool m_restoring = false;
     bool m_marked = false;
     int m_caretLine = 1;
+    CompilerDiagnostics m_diagnostics;
     QStringList m_paths;
     QString m_name;
     QByteArray m_encoding = "UTF-8";

@@ -82,6 +82,9 @@ Tfrmprincipal::Tfrmprincipal(const QString &programFolder, QWidget *parent)
     applyStartState();
 
     connect(m_documents.get(), &DocumentManager::documentAdded, this, &Tfrmprincipal::addPage);
+    // The compiler warms up while the student writes the first document.
+    connect(m_documents.get(), &DocumentManager::documentAdded, m_build.get(),
+            &BuildCommands::prepareCompiler);
     connect(m_documents.get(), &DocumentManager::documentAboutToClose, this,
             &Tfrmprincipal::removePage);
     connect(m_documents.get(), &DocumentManager::activeChanged, this,

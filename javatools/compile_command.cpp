@@ -27,7 +27,7 @@ QString CompileCommand::sourceArgument() const
 
 QString CompileCommand::commandLine() const
 {
-    return QStringLiteral("javac -encoding ") + m_encoding + QStringLiteral(" -Xstdout ")
+    return QStringLiteral("javac -encoding ") + m_encoding + QStringLiteral(" -g -Xstdout ")
            + Q(m_messageFile) + QLatin1Char(' ') + Q(sourceArgument());
 }
 
@@ -35,7 +35,8 @@ ProcessCommand CompileCommand::processCommand() const
 {
     return {QStringLiteral("javac"),
             {QStringLiteral("-J-Duser.language=en"), QStringLiteral("-J-Dfile.encoding=UTF-8"),
-             QStringLiteral("-encoding"), m_encoding, QStringLiteral("-Xstdout"), m_messageFile,
+             QStringLiteral("-encoding"), m_encoding, QStringLiteral("-g"), QStringLiteral("-Xstdout"),
+             m_messageFile,
              sourceArgument()},
             m_workingFolder};
 }

@@ -10,16 +10,17 @@
 QString Q(const QString &text);
 
 // The javac command for one source file: the messages go to the message file
-// E through -Xstdout, the source is read in the document's own encoding, and
-// the compiler runs in the source's folder, where its class files land.
+// E through -Xstdout, the source is read in the document's own encoding, the
+// class files carry the names of variables (-g, for the messages of a run),
+// and the compiler runs in the source's folder, where its class files land.
 class CompileCommand
 {
 public:
     CompileCommand(const QByteArray &encoding, const QString &messageFile,
                    const QString &sourceName, const QString &workingFolder);
 
-    // "javac -encoding <enc> -Xstdout " + Q(E) + " " + Q(C): what "comp.bat"
-    // records.
+    // "javac -encoding <enc> -g -Xstdout " + Q(E) + " " + Q(C): what
+    // "comp.bat" records.
     QString commandLine() const;
     // The same command as program and arguments, never through a shell. The
     // compiler's own virtual machine is asked for English messages written in

@@ -1,7 +1,9 @@
 #include "javatools/javac_compiler.h"
 
 #include "javatools/compile_command.h"
+#include "javatools/compile_helper.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -33,9 +35,9 @@ bool writeCommandRecord(const QString &path, const QString &commandLine, QString
 
 } // namespace
 
-JavacCompiler::JavacCompiler(int timeLimitMs)
+JavacCompiler::JavacCompiler(int timeLimitMs, CompileHelper *helper)
     : m_messageFolder(QDir::tempPath() + QStringLiteral("/tavessa-XXXXXX")),
-      m_timeLimitMs(timeLimitMs)
+      m_timeLimitMs(timeLimitMs), m_helper(helper)
 {
 }
 
@@ -66,6 +68,17 @@ JavacCompiler::Result JavacCompiler::compile(const QString &sourcePath,
     if (!writeCommandRecord(record, result.commandLine, &result.error)) {
         result.verdict = Verdict::FileError;
         return result;
+    }
+
+    const QDeadlineTimer deadline(m_timeLimitMs);
+    if (m_helper) {
+        if (const std::optional<CompileHelper::Outcome> warm =
+                m_helper->compile(source.absolutePath(), command.sourceArgument(), encoding, deadline)) {
+            result.verdict = warm->succeeded ? Verdict::Succeeded : Verdict::Failed;
+            result.messages = warm->lines;
+            result.diagnostics = warm->diagnostics;
+            return result;
+        }
     }
 
     // Left over from a compile that was stopped: never show old messages.

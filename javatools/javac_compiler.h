@@ -1,5 +1,6 @@
 #pragma once
 
+#include "javatools/compiler_diagnostic.h"
 #include "javatools/process_runner.h"
 
 #include <QByteArray>
@@ -7,11 +8,16 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-// One compile of a source file with javac, from the command line to the
-// compiler's messages. The message file E ("err.x") lives in a private
-// temporary folder of this process, so that two programs compiling at once
-// never share it, and it is deleted after every compile; "comp.bat" in the
-// source's folder records the command line.
+class CompileHelper;
+
+// One compile of a source file, from the command line to the compiler's
+// messages. With a compile helper the warm compiler does it; without one, or
+// when the helper fails, javac is started as a program of its own, its
+// messages going to the message file E ("err.x") in a private temporary
+// folder of this process (two programs compiling at once never share it,
+// and it is deleted after every compile). Either way "comp.bat" in the
+// source's folder records the javac command line, and the messages are the
+// same.
 class JavacCompiler
 {
 public:
@@ -32,12 +38,15 @@ public:
         Verdict verdict = Verdict::NotStarted;
         // E's lines, then anything the compiler printed besides.
         QStringList messages;
+        // Each message as data (from the helper; empty when javac ran alone).
+        CompilerDiagnostics diagnostics;
         QString commandLine;
         // What went wrong, for FileError.
         QString error;
     };
 
-    explicit JavacCompiler(int timeLimitMs = TimeLimitMs);
+    // `helper` (owned elsewhere) compiles first when given.
+    explicit JavacCompiler(int timeLimitMs = TimeLimitMs, CompileHelper *helper = nullptr);
 
     // Compiles `sourcePath` in its own folder, reading it as `encoding`.
     Result compile(const QString &sourcePath, const QByteArray &encoding);
@@ -50,4 +59,5 @@ private:
     QTemporaryDir m_messageFolder;
     ProcessRunner m_runner;
     int m_timeLimitMs;
+    CompileHelper *m_helper;
 };

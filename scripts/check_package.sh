@@ -12,7 +12,7 @@ build=${1:-build}
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 fi
-cmake --build "$build" --target tavessa lumenta >/dev/null
+cmake --build "$build" --target tavessa lumenta tavessa_compiler_jar >/dev/null
 rm -f "$build"/tavessa_*.deb
 (cd "$build" && cpack -G DEB >cpack.log 2>&1) || { cat "$build/cpack.log" >&2; exit 1; }
 debs=("$build"/tavessa_*.deb)
@@ -52,6 +52,17 @@ check_tree() {
         [ -f "$appdir/imagens/$n.bmp" ] || missing+=("$n.bmp")
     done
     ((${#missing[@]} == 0)) || fail "$what: imagens/ beside tavessa lacks ${missing[*]}"
+
+    # The compile helper lies beside tavessa, starts and compiles.
+    local jar=$appdir/tavessa-compiler.jar
+    [ -f "$jar" ] || fail "$what: no tavessa-compiler.jar beside tavessa"
+    mkdir -p "$scratch/compile" && echo 'class Ola {}' >"$scratch/compile/Ola.java"
+    local answer
+    answer=$(printf 'compile\ndir %s\nfile Ola.java\nencoding UTF-8\nend\n' "$scratch/compile" \
+        | timeout 60 java -jar "$jar" 2>&1 | tr '\n' ' ')
+    [[ "$answer" == "ready result ok " && -f "$scratch/compile/Ola.class" ]] \
+        || fail "$what: the compile helper answered '$answer'"
+    rm -rf "$scratch/compile"
 
     for entry in "$share"/applications/*.desktop; do
         local exec icon

@@ -69,7 +69,7 @@ private slots:
         QFile record(folder.filePath("comp.bat"));
         QVERIFY(record.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(record.readAll()),
-                 "javac -encoding " + encoding + " -Xstdout \"" + compiler.messageFilePath()
+                 "javac -encoding " + encoding + " -g -Xstdout \"" + compiler.messageFilePath()
                      + "\" \"" + fileName + "\"");
     }
 

@@ -21,17 +21,17 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("argument");
         QTest::newRow("plain") << QByteArray("UTF-8") << "/opt/t/err.x" << "Hello.java"
-                               << "javac -encoding UTF-8 -Xstdout \"/opt/t/err.x\" \"Hello.java\""
+                               << "javac -encoding UTF-8 -g -Xstdout \"/opt/t/err.x\" \"Hello.java\""
                                << "Hello.java";
         QTest::newRow("space and 1252") << QByteArray("windows-1252") << "/tmp/a b/err.x"
                                         << "Meu Prog.java"
-                                        << "javac -encoding windows-1252 -Xstdout \"/tmp/a b/err.x\" \"Meu Prog.java\""
+                                        << "javac -encoding windows-1252 -g -Xstdout \"/tmp/a b/err.x\" \"Meu Prog.java\""
                                         << "Meu Prog.java";
         QTest::newRow("quote doubled") << QByteArray("UTF-8") << "/tmp/x\"y/err.x" << "A.java"
-                                       << "javac -encoding UTF-8 -Xstdout \"/tmp/x\"\"y/err.x\" \"A.java\""
+                                       << "javac -encoding UTF-8 -g -Xstdout \"/tmp/x\"\"y/err.x\" \"A.java\""
                                        << "A.java";
         QTest::newRow("dash is no option") << QByteArray("UTF-8") << "/t/err.x" << "-d.java"
-                                           << "javac -encoding UTF-8 -Xstdout \"/t/err.x\" \"./-d.java\""
+                                           << "javac -encoding UTF-8 -g -Xstdout \"/t/err.x\" \"./-d.java\""
                                            << "./-d.java";
     }
 
@@ -47,8 +47,8 @@ private slots:
         // The process gets the names unquoted, as arguments of their own.
         const ProcessCommand process = command.processCommand();
         QCOMPARE(process.program, QString("javac"));
-        QCOMPARE(process.arguments.mid(process.arguments.size() - 5),
-                 QStringList({"-encoding", QString::fromLatin1(encoding), "-Xstdout",
+        QCOMPARE(process.arguments.mid(process.arguments.size() - 6),
+                 QStringList({"-encoding", QString::fromLatin1(encoding), "-g", "-Xstdout",
                               messageFile, argument}));
         QCOMPARE(process.workingFolder, QString("/w"));
     }
