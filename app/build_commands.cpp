@@ -86,7 +86,9 @@ void BuildCommands::Compile()
     }
 
     document->setDiagnostics(result.diagnostics);
-    showCompilerLines(result.messages, QFileInfo(source).absolutePath());
+    const CompiledSource compiled{QFileInfo(source).fileName(),
+                                  TextFile::splitLines(document->lines().Text()), result.diagnostics};
+    showCompilerLines(result.messages, QFileInfo(source).absolutePath(), compiled);
     if (result.verdict == JavacCompiler::Verdict::TimedOut)
         addLogLine(QStringLiteral("Tempo esgotado: o compilador não terminou em %1 segundos e "
                                   "foi interrompido.")
@@ -101,13 +103,16 @@ void BuildCommands::Compile()
     }
 }
 
-void BuildCommands::showCompilerLines(const QStringList &lines, const QString &folder)
+void BuildCommands::showCompilerLines(const QStringList &lines, const QString &folder,
+                                      const CompiledSource &source)
 {
     QListWidget *log = &m_log;
     log->clear();
+    const QList<CompilerExplanation> explanations =
+        CompilerExplanations::standard().explain(lines, &source);
     // Below each message it knows, a line in Portuguese says what is wrong.
     // Those lines carry no compiler role, so the double-click passes them by.
-    for (const ExplainedLine &line : CompilerExplanations::standard().interleave(lines)) {
+    for (const ExplainedLine &line : CompilerExplanations::interleave(lines, explanations)) {
         auto *item = new QListWidgetItem(line.text, log);
         if (line.explanation) {
             item->setForeground(QColor(0, 90, 160));
@@ -119,6 +124,47 @@ void BuildCommands::showCompilerLines(const QStringList &lines, const QString &f
             item->setData(CompilerLineRole, true);
             item->setData(CompileFolderRole, folder);
         }
+    }
+    markMessages(lines, explanations, folder, source);
+}
+
+void BuildCommands::markMessages(const QStringList &lines,
+                                 const QList<CompilerExplanation> &explanations,
+                                 const QString &folder, const CompiledSource &source)
+{
+    QHash<int, CompilerExplanation> explained;
+    for (const CompilerExplanation &explanation : explanations)
+        explained.insert(explanation.messageRow, explanation);
+    QHash<JavaDocument *, QList<CodeMarker>> marked;
+    // Every document's old marks go with the new compile.
+    for (JavaDocument *document : m_documents.documents())
+        marked.insert(document, {});
+    for (const JavacMessage &message : CompilerExplanations::parseMessages(lines)) {
+        if (message.file.isEmpty() || message.line <= 0 || message.kind == JavacMessage::Kind::Note)
+            continue;
+        JavaDocument *document =
+            m_documents.findByPath(QDir(folder).absoluteFilePath(message.file));
+        if (!document)
+            continue;
+        // The compiler's own range when it gave one on the line.
+        int length = 0;
+        for (const CompilerDiagnostic &d : source.diagnostics) {
+            if (d.line == message.line && d.column == message.column && d.end > d.start)
+                length = int(qMin<qint64>(d.end - d.start, 200));
+        }
+        const auto explanation = explained.constFind(message.firstRow);
+        const QString tip = explanation == explained.cend() ? message.text : explanation->text;
+        // Where the real cause stands, when it was found elsewhere.
+        if (explanation != explained.cend() && explanation->causeLine > 0)
+            marked[document].append(document->markerAt(explanation->causeLine - 1,
+                                                       explanation->causeColumn,
+                                                       explanation->causeLength, tip));
+        else
+            marked[document].append(document->markerAt(message.line - 1, message.column, length, tip));
+    }
+    for (auto it = marked.begin(); it != marked.end(); ++it) {
+        if (!it.value().isEmpty() || !it.key()->markers().isEmpty())
+            it.key()->setMarkers(it.value());
     }
 }
 

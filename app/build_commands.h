@@ -6,6 +6,8 @@
 #include <memory>
 
 class CompileHelper;
+struct CompiledSource;
+struct CompilerExplanation;
 class DocumentManager;
 class FileCommands;
 class JavacCompiler;
@@ -56,7 +58,11 @@ signals:
 
 private:
     // The one place where lstLog is filled.
-    void showCompilerLines(const QStringList &lines, const QString &folder);
+    void showCompilerLines(const QStringList &lines, const QString &folder,
+                           const CompiledSource &source);
+    // Each message's place in its open document, with its explanation.
+    void markMessages(const QStringList &lines, const QList<CompilerExplanation> &explanations,
+                      const QString &folder, const CompiledSource &source);
     void addLogLine(const QString &text);
 
     DocumentManager &m_documents;

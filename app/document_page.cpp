@@ -26,6 +26,8 @@ DocumentPage::DocumentPage(JavaDocument &document, QWidget *parent)
 
     connect(m_editor, &QPlainTextEdit::cursorPositionChanged, this,
             [this] { m_document.setCaretLine(m_editor->CaretY()); });
+    connect(&document, &JavaDocument::markersChanged, m_editor,
+            [this] { m_editor->SetMarkers(m_document.markers()); });
     // The document asks for its caret where its code is shown.
     connect(&document, &JavaDocument::codeShownAt, m_editor, [this](int offset) {
         m_editor->SetSelStart(offset);

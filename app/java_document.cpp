@@ -6,6 +6,7 @@
 
 #include <QAbstractUndoItem>
 #include <QFileInfo>
+#include <QTextBlock>
 
 // A change of the design inside the text's undo history.
 class FormUndoItem : public QAbstractUndoItem
@@ -40,6 +41,7 @@ JavaDocument::JavaDocument(DocumentKind kind, int number, QObject *parent)
             setMarked(modified);
     });
     connect(&m_text, &QTextDocument::contentsChanged, this, &JavaDocument::contentsChanged);
+    connect(&m_text, &QTextDocument::contentsChange, this, &JavaDocument::dropMarkersOfEditedLines);
 }
 
 JavaDocument::~JavaDocument()
@@ -147,6 +149,48 @@ void JavaDocument::redo()
 void JavaDocument::setSourceText(const QString &text)
 {
     lines().SetText(text);
+}
+
+void JavaDocument::setMarkers(const QList<CodeMarker> &markers)
+{
+    m_markers = markers;
+    emit markersChanged();
+}
+
+CodeMarker JavaDocument::markerAt(int line, int column, int length, const QString &tip)
+{
+    const QTextBlock block = m_text.findBlockByNumber(line);
+    QTextCursor range(&m_text);
+    if (!block.isValid())
+        return {range, tip};
+    const QString text = block.text();
+    int start = qBound(0, column - 1, qMax(0, int(text.size()) - 1));
+    int end = start + length;
+    if (length <= 0) {
+        // The word at the column, or the one character there.
+        end = start;
+        while (end < text.size() && (text.at(end).isLetterOrNumber() || text.at(end) == u'_'))
+            ++end;
+        end = qMax(end, start + 1);
+    }
+    range.setPosition(block.position() + start);
+    range.setPosition(block.position() + qMin(end, int(text.size())), QTextCursor::KeepAnchor);
+    return {range, tip};
+}
+
+void JavaDocument::dropMarkersOfEditedLines(int position, int, int added)
+{
+    if (m_markers.isEmpty())
+        return;
+    const int first = m_text.findBlock(position).blockNumber();
+    const int last = m_text.findBlock(position + added).blockNumber();
+    const auto edited = [first, last](const CodeMarker &marker) {
+        return marker.line() >= first && marker.line() <= last;
+    };
+    if (std::any_of(m_markers.cbegin(), m_markers.cend(), edited)) {
+        m_markers.removeIf(edited);
+        emit markersChanged();
+    }
 }
 
 QString JavaDocument::objectsText() const

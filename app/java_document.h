@@ -4,6 +4,7 @@
 #include "designer/code_lines.h"
 #include "designer/form_document.h"
 #include "designer/form_model.h"
+#include "editor/code_marker.h"
 #include "javatools/compiler_diagnostic.h"
 
 #include <QByteArray>
@@ -87,6 +88,15 @@ public:
     const CompilerDiagnostics &diagnostics() const { return m_diagnostics; }
     void setDiagnostics(const CompilerDiagnostics &diagnostics) { m_diagnostics = diagnostics; }
 
+    // The places the last compile's messages are about, each with its
+    // explanation. A marker goes when its line is edited; all go with the
+    // next compile.
+    const QList<CodeMarker> &markers() const { return m_markers; }
+    void setMarkers(const QList<CodeMarker> &markers);
+    // A marker on 0-based `line`, from `column` (1-based) for `length`
+    // characters of it (the word there when 0).
+    CodeMarker markerAt(int line, int column, int length, const QString &tip);
+
     // Replaces the whole text and forgets the undo history (loading).
     void setSourceText(const QString &text);
     // The design as objects text; empty for a code document.
@@ -102,6 +112,7 @@ signals:
     // on a line (at a column, or keeping the column when it is negative).
     void codeShownAt(int offset);
     void codeLineShown(int line, int column);
+    void markersChanged();
 
 private:
     // The code patcher's view of the text.
@@ -123,6 +134,7 @@ private:
     friend class FormUndoItem;
 
     void recordFormEdit(const FormModel::State &before);
+    void dropMarkersOfEditedLines(int position, int removed, int added);
     void setMarked(bool marked);
     void restoreForm(const FormModel::State &state);
 
@@ -138,6 +150,7 @@ private:
     bool m_marked = false;
     int m_caretLine = 1;
     CompilerDiagnostics m_diagnostics;
+    QList<CodeMarker> m_markers;
     QStringList m_paths;
     QString m_name;
     QByteArray m_encoding = "UTF-8";

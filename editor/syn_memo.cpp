@@ -4,10 +4,12 @@
 #include "editor/line_breaks.h"
 #include "editor/syn_java_syn.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPlainTextDocumentLayout>
 #include <QPainter>
 #include <QTextBlock>
+#include <QToolTip>
 
 namespace {
 
@@ -28,6 +30,20 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override { m_memo->paintGutter(event); }
+    bool event(QEvent *event) override
+    {
+        if (event->type() != QEvent::ToolTip)
+            return QWidget::event(event);
+        // The sign in the gutter tells what is wrong on its line.
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const QTextCursor cursor = m_memo->cursorForPosition(QPoint(0, help->pos().y()));
+        const QString tip = m_memo->markerTipOnLine(cursor.blockNumber());
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, this);
+        return true;
+    }
 
 private:
     TSynMemo *m_memo;
@@ -240,6 +256,15 @@ void TSynMemo::SetWindowShortcuts(const QList<QKeySequence> &shortcuts)
 
 bool TSynMemo::event(QEvent *event)
 {
+    if (event->type() == QEvent::ToolTip) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const QString tip = markerTipAt(viewport()->mapFrom(this, help->pos()));
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, this);
+        return true;
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         const auto *key = static_cast<QKeyEvent *>(event);
         const QKeySequence pressed(QKeyCombination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key())));
@@ -391,9 +416,12 @@ void TSynMemo::paintGutter(QPaintEvent *event)
     int top = qRound(blockBoundingGeometry(block).translated(contentOffset()).top());
     while (block.isValid() && top <= event->rect().bottom()) {
         const int bottom = top + qRound(blockBoundingRect(block).height());
-        if (block.isVisible() && bottom >= event->rect().top())
+        if (block.isVisible() && bottom >= event->rect().top()) {
             painter.drawText(0, top, numberWidth, lineHeight, Qt::AlignRight,
                              QString::number(block.blockNumber() + 1));
+            if (!markerTipOnLine(block.blockNumber()).isEmpty())
+                paintMarkerSign(painter, QRect(0, top, kGutterLeftOffset, lineHeight));
+        }
         block = block.next();
         top = bottom;
     }
@@ -406,7 +434,7 @@ void TSynMemo::highlightCurrentLine()
     line.format.setProperty(QTextFormat::FullWidthSelection, true);
     line.cursor = textCursor();
     line.cursor.clearSelection();
-    setExtraSelections({line});
+    setExtraSelections(QList<QTextEdit::ExtraSelection>{line} + markerSelections());
 }
 
 void TSynMemo::onContentsChange(int /*position*/, int removed, int added)

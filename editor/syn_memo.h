@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/code_marker.h"
 #include "editor/document_lines.h"
 
 #include <QKeySequence>
@@ -7,6 +8,7 @@
 #include <QPlainTextEdit>
 
 class JavaHighlighter;
+class QPainter;
 class TSynJavaSyn;
 class TSynMemo;
 
@@ -106,6 +108,12 @@ public:
     // Shortcuts of the window's menus that must win over the editor's own keys.
     void SetWindowShortcuts(const QList<QKeySequence> &shortcuts);
 
+    // The compiler's marks: a sign in the gutter on each marked line, a red
+    // wavy line under each range, and the marker's tip when the mouse rests
+    // on either.
+    void SetMarkers(const QList<CodeMarker> &markers);
+    const QList<CodeMarker> &Markers() const { return m_markers; }
+
 signals:
     // Fires after every change made through the editing path (typing, SetSelText,
     // the clipboard, Undo/Redo); never for Lines or Text changes.
@@ -134,6 +142,11 @@ private:
     void updateGutterWidth();
     void updateGutter(const QRect &rect, int dy);
     void highlightCurrentLine();
+    // The tip of the marker under `point` (viewport or gutter coordinates).
+    QString markerTipAt(const QPoint &viewportPoint) const;
+    QString markerTipOnLine(int line) const;
+    QList<QTextEdit::ExtraSelection> markerSelections() const;
+    static void paintMarkerSign(QPainter &painter, const QRect &rect);
     void onContentsChange(int position, int removed, int added);
     void applyFontMetrics();
     void followLines();
@@ -158,4 +171,5 @@ private:
     LineColumn m_keptAnchor;
     LineColumn m_keptPosition;
     QList<QKeySequence> m_windowShortcuts;
+    QList<CodeMarker> m_markers;
 };

@@ -1,5 +1,8 @@
 #include "javatools/compiler_explanations.h"
 
+#include "javatools/compiler_diagnostic.h"
+#include "javatools/mistake_finder.h"
+
 #include <QFile>
 #include <QMap>
 #include <QStringDecoder>
@@ -384,26 +387,97 @@ QString CompilerExplanations::fill(const QString &text, const JavacMessage &mess
     return result;
 }
 
-QList<CompilerExplanation> CompilerExplanations::explain(const QStringList &compilerLines) const
+namespace {
+
+// Whether `message` is about the compiled file ("A.java", "./A.java").
+bool isAbout(const JavacMessage &message, const CompiledSource &source)
+{
+    QString file = message.file;
+    if (file.startsWith(QLatin1String("./")))
+        file = file.mid(2);
+    return !file.isEmpty() && file == source.fileName;
+}
+
+// The helper's data for `message`: an error of the same line.
+const CompilerDiagnostic *dataFor(const JavacMessage &message, const CompiledSource &source)
+{
+    for (const CompilerDiagnostic &d : source.diagnostics) {
+        if (d.line == message.line && d.isError())
+            return &d;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QString CompilerExplanations::laterMessagesNote()
+{
+    return QStringLiteral(" As mensagens seguintes podem vir deste erro: corrija-o primeiro e "
+                          "compile de novo.");
+}
+
+QList<CompilerExplanation> CompilerExplanations::explain(const QStringList &compilerLines,
+                                                         const CompiledSource *source) const
 {
     QList<CompilerExplanation> result;
-    for (const JavacMessage &message : parseMessages(compilerLines)) {
+    const QList<JavacMessage> messages = parseMessages(compilerLines);
+    const auto firstError = std::find_if(messages.begin(), messages.end(), [](const JavacMessage &m) {
+        return m.kind == JavacMessage::Kind::Error;
+    });
+    // Read only when a message asks for it.
+    std::optional<MistakeFinder> finder;
+    for (auto message = messages.begin(); message != messages.end(); ++message) {
+        CompilerExplanation explanation{QString(), message->firstRow, message->lastRow,
+                                        message->line, message->column, QString()};
         for (const Entry &entry : m_entries) {
             QHash<QString, QString> values;
-            if (!match(entry, message, values))
-                continue;
-            result.append({entry.id, message.firstRow, message.lastRow, message.line, message.column,
-                           fill(entry.text, message, values)});
-            break;
+            if (match(entry, *message, values)) {
+                explanation.id = entry.id;
+                explanation.text = fill(entry.text, *message, values);
+                break;
+            }
         }
+        // The real cause of the first error, and of every later error as long
+        // as no error of syntax came before (those may be its consequences).
+        const bool afterSyntax = std::any_of(firstError, message, [](const JavacMessage &m) {
+            return MistakeFinder::isSyntaxError(m);
+        });
+        const bool diagnose = message->kind == JavacMessage::Kind::Error
+                              && (message == firstError || !afterSyntax);
+        if (diagnose && source && isAbout(*message, *source)) {
+            if (!finder)
+                finder.emplace(source->lines);
+            if (const std::optional<FoundMistake> found = finder->find(*message, dataFor(*message, *source))) {
+                explanation.id = found->id;
+                explanation.text = found->text;
+                explanation.causeLine = found->line;
+                explanation.causeColumn = found->column;
+                explanation.causeLength = found->length;
+            }
+            const bool moreErrors = std::any_of(message + 1, messages.end(), [](const JavacMessage &m) {
+                return m.kind == JavacMessage::Kind::Error;
+            });
+            if (message == firstError && !explanation.text.isEmpty() && moreErrors
+                && MistakeFinder::isSyntaxError(*message))
+                explanation.text += laterMessagesNote();
+        }
+        if (!explanation.text.isEmpty())
+            result.append(explanation);
     }
     return result;
 }
 
-QList<ExplainedLine> CompilerExplanations::interleave(const QStringList &compilerLines) const
+QList<ExplainedLine> CompilerExplanations::interleave(const QStringList &compilerLines,
+                                                      const CompiledSource *source) const
+{
+    return interleave(compilerLines, explain(compilerLines, source));
+}
+
+QList<ExplainedLine> CompilerExplanations::interleave(const QStringList &compilerLines,
+                                                      const QList<CompilerExplanation> &explanations)
 {
     QMultiMap<int, CompilerExplanation> below;
-    for (const CompilerExplanation &explanation : explain(compilerLines))
+    for (const CompilerExplanation &explanation : explanations)
         below.insert(explanation.lastRow, explanation);
     QList<ExplainedLine> result;
     for (int row = 0; row < compilerLines.size(); ++row) {

@@ -32,6 +32,11 @@ struct CompilerExplanation
     int line = 0;        // source line the message names, 0 for none
     int column = 0;      // 1-based caret column, 0 when javac shows none
     QString text;        // the Portuguese explanation with its placeholders filled in
+    // Where the real cause stands when it was found elsewhere than the
+    // message points (1-based; 0 when it was not).
+    int causeLine = 0;
+    int causeColumn = 0;
+    int causeLength = 0;
 };
 
 // A row of the log once the explanations sit below their messages.
@@ -41,6 +46,16 @@ struct ExplainedLine
     bool explanation = false; // false: a line exactly as javac wrote it
     // The compiler row this line is; for an explanation, its message's first row.
     int compilerRow = -1;
+};
+
+// The source that was compiled, for explanations that look at it: its file
+// name as the compiler names it, its lines, and the compile's diagnostics as
+// data when the compile helper gave them.
+struct CompiledSource
+{
+    QString fileName;
+    QStringList lines;
+    QList<struct CompilerDiagnostic> diagnostics;
 };
 
 // The table of Portuguese explanations of javac's messages (a text file a
@@ -60,10 +75,20 @@ public:
 
     // For every message of `compilerLines` that an entry matches (the first
     // matching entry wins), its explanation, in the order of the messages.
-    QList<CompilerExplanation> explain(const QStringList &compilerLines) const;
+    // With the `source`, the first error about it is explained by its real
+    // cause when the source shows one (MistakeFinder), and a first error of
+    // syntax says that the later messages may come from it.
+    QList<CompilerExplanation> explain(const QStringList &compilerLines,
+                                       const CompiledSource *source = nullptr) const;
     // The compiler's lines with each explanation, prefixed by linePrefix(),
     // inserted below the last line of its message.
-    QList<ExplainedLine> interleave(const QStringList &compilerLines) const;
+    QList<ExplainedLine> interleave(const QStringList &compilerLines,
+                                    const CompiledSource *source = nullptr) const;
+    static QList<ExplainedLine> interleave(const QStringList &compilerLines,
+                                           const QList<CompilerExplanation> &explanations);
+
+    // What the explanation of a first syntax error adds when more messages follow.
+    static QString laterMessagesNote();
 
     // The messages of javac's output, whether explained or not.
     static QList<JavacMessage> parseMessages(const QStringList &compilerLines);

@@ -212,6 +212,24 @@ private slots:
         pageB->editor()->SetCaretY(1);
         w.build().lstLogDblClick(log->item(log->count() - 1));
         QCOMPARE(pageB->editor()->CaretY(), 1);
+
+        // The message's place is marked with its explanation; editing that
+        // line takes the mark away, and each compile marks anew.
+        TSynMemo *editor = pageB->editor();
+        QCOMPARE(editor->Markers().size(), 1);
+        QCOMPARE(editor->Markers().first().line(), 2);
+        QCOMPARE(editor->Markers().first().range.selectedText(), QString("y"));
+        QCOMPARE(CompilerExplanations::linePrefix() + editor->Markers().first().tip,
+                 log->item(5)->text());
+        editor->SetCaretY(2);
+        QTest::keyClicks(editor, "int y = 1;");
+        QCOMPARE(editor->Markers().size(), 1);
+        editor->SetCaretY(3);
+        QTest::keyClick(editor, Qt::Key_End);
+        QTest::keyClicks(editor, " ");
+        QVERIFY(editor->Markers().isEmpty());
+        QCOMPARE(boxesDuring([&] { w.build().Compile(); }), QStringList{});
+        QVERIFY(editor->Markers().isEmpty());
     }
 
     void runStartsTheScriptInATerminal()

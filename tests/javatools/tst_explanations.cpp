@@ -1,7 +1,9 @@
 #include "javatools/compiler_explanations.h"
+#include "javatools/mistake_finder.h"
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
@@ -366,8 +368,11 @@ private slots:
         const QStringList ids = table().ids();
         const QSet<QString> entries(ids.begin(), ids.end());
         QCOMPARE(programs, entries);
-        QCOMPARE(sections, entries);
-        QCOMPARE(qsizetype(m_examples.size()), entries.size());
+        // The mistakes found behind the messages have their sections too.
+        const QStringList found = MistakeFinder::ids();
+        const QSet<QString> explained = entries + QSet<QString>(found.begin(), found.end());
+        QCOMPARE(sections, explained);
+        QCOMPARE(qsizetype(m_examples.size()), explained.size());
     }
 
     // The real javac on one small wrong program per entry: the first message
@@ -406,8 +411,9 @@ private slots:
                 QVERIFY2(e.text.contains(QStringLiteral("linha %1").arg(e.line)), qPrintable(e.text));
     }
 
-    // Every "before" of the help page gives the message its section explains,
-    // as its first message; every "after" compiles without a word from javac.
+    // Every "before" of the help page gets, as its first explanation, the one
+    // its section is about, whether the message's or the mistake found behind
+    // it; every "after" compiles without a word from javac.
     void helpExamples_data()
     {
         QTest::addColumn<int>("index");
@@ -426,10 +432,22 @@ private slots:
         const Example &example = m_examples.at(index);
         QVERIFY2(!example.before.isEmpty() && !example.after.isEmpty(), "a section needs both examples");
         const QStringList &lines = example.compile.lines;
-        const QList<CompilerExplanation> explanations = table().explain(lines);
+        const CompiledSource source{example.beforeFile, example.before.split(QLatin1Char('\n')), {}};
+        const QList<CompilerExplanation> explanations = table().explain(lines, &source);
+        // These examples show a message whose real cause the finder names.
+        static const QHash<QString, QString> realCause = {
+            {"fecha_parentese", "falta_fechamento"},   {"fecha_colchete", "falta_fechamento"},
+            {"fim_de_arquivo", "falta_chave"},         {"inicio_ilegal_de_expressao", "falta_chave"},
+            {"fora_da_classe", "sobra_chave"},         {"inicio_ilegal_de_tipo", "fora_do_metodo"},
+            {"identificador_esperado", "fora_do_metodo"}, {"string_minusculo", "nome_parecido"},
+            {"system_minusculo", "nome_parecido"},     {"simbolo_metodo", "nome_parecido"},
+            {"retorno_em_void", "retorno_em_metodo_void"}, {"void_nao_permitido", "void_como_valor"},
+        };
         QVERIFY2(!explanations.isEmpty() && explanations.first().messageRow == 0
-                     && explanations.first().id == example.id,
+                     && explanations.first().id == realCause.value(example.id, example.id),
                  qPrintable(describe(lines, explanations)));
+        if (realCause.contains(example.id))
+            QCOMPARE(table().explain(lines).first().id, example.id);
         const QString afterFile = QStringLiteral("p%1/").arg(index) + example.afterFile;
         for (const QString &line : m_afters.lines)
             QVERIFY2(!line.startsWith(afterFile), qPrintable(m_afters.lines.join('\n')));

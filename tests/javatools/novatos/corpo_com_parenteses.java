@@ -1,0 +1,6 @@
+// correção: corpo_entre_parenteses | {
+public class Corpo {
+    public static void main(String[] args) (
+        System.out.println("oi");
+    )
+}

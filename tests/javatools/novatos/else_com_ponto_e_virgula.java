@@ -1,0 +1,13 @@
+// correção: else_sem_if | ;
+public class Sinal {
+    public static void main(String[] args) {
+        int n = -3;
+        if (n > 0);
+        {
+            System.out.println("positivo");
+        }
+        else {
+            System.out.println("negativo");
+        }
+    }
+}

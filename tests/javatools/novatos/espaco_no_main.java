@@ -1,0 +1,6 @@
+// correção: espaco_no_nome | main
+public class Inicio {
+    public static void mai n(String[] args) {
+        System.out.println("Começando");
+    }
+}

@@ -1,0 +1,9 @@
+// correção: condicao_nao_booleana | ==
+public class Compara {
+    public static void main(String[] args) {
+        int x = 5;
+        if (x = 5) {
+            System.out.println("cinco");
+        }
+    }
+}
