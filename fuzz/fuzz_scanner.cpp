@@ -58,7 +58,6 @@ void scanLine(JavaScanner &scanner, const QString &line, int lineNumber)
         check(pos + length <= end, "no token passes the line end", line);
         const TtkTokenKind kind = scanner.GetTokenID();
         check(kind >= tkComment && kind <= tkUnknown && kind != tkNull, "a known token kind");
-        check(scanner.GetTokenAttribute() != nullptr, "every token but the end has an attribute");
         const QString token = scanner.GetToken();
         check(token == line.mid(pos, length), "GetToken is the text at the token", line);
         if (kind == tkKey)
@@ -71,8 +70,7 @@ void scanLine(JavaScanner &scanner, const QString &line, int lineNumber)
         expected = pos + length;
         scanner.Next();
     }
-    check(scanner.GetTokenID() == tkNull && scanner.GetTokenAttribute() == nullptr,
-          "the line ends with tkNull");
+    check(scanner.GetTokenID() == tkNull, "the line ends with tkNull");
     check(scanner.GetTokenPos() == end, "the scan reaches the line end", line);
     const TRangeState range = scanner.GetRange();
     check(range == rsUnknown || range == rsComment || range == rsDocument,
