@@ -45,6 +45,11 @@ BuildCommands::BuildCommands(DocumentManager &documents, FileCommands &files, QL
 
 BuildCommands::~BuildCommands() = default;
 
+QString BuildCommands::noPublicClassText()
+{
+    return kNoPublicClass;
+}
+
 void BuildCommands::setTimeLimit(int milliseconds)
 {
     m_compiler = std::make_unique<JavacCompiler>(milliseconds, m_helper.get());
@@ -57,17 +62,17 @@ void BuildCommands::prepareCompiler()
 
 // --- Compile -----------------------------------------------------------------
 
-void BuildCommands::Compile()
+bool BuildCommands::Compile()
 {
     JavaDocument *document = m_documents.active();
     if (!document)
-        return;
+        return false;
     // A cancelled or failed save stops here; the save said why, if anything.
     if (!m_files.SaveCurrentDocument() || document->isModified())
-        return;
+        return false;
     const QString source = document->filePath();
     if (source.isEmpty())
-        return;
+        return false;
 
     JavacCompiler::Result result;
     {
@@ -77,10 +82,10 @@ void BuildCommands::Compile()
     switch (result.verdict) {
     case JavacCompiler::Verdict::FileError:
         messages::error(m_window, result.error);
-        return;
+        return false;
     case JavacCompiler::Verdict::NotStarted:
         messages::exclamation(m_window, kNotStarted);
-        return;
+        return false;
     default:
         break;
     }
@@ -95,12 +100,15 @@ void BuildCommands::Compile()
                        .arg(m_compiler->timeLimitMs() / 1000.0));
     emit compilerStarted();
 
-    if (result.verdict == JavacCompiler::Verdict::Succeeded) {
+    const bool succeeded = result.verdict == JavacCompiler::Verdict::Succeeded;
+    document->setCompiled(succeeded);
+    if (succeeded) {
         addLogLine(kSucceeded);
     } else {
         addLogLine(kFailed);
         messages::exclamation(m_window, kFailed);
     }
+    return succeeded;
 }
 
 void BuildCommands::showCompilerLines(const QStringList &lines, const QString &folder,

@@ -28,8 +28,9 @@ public:
     ~BuildCommands() override;
 
     // Saves the active document, compiles it in its own folder and shows the
-    // compiler's lines and the verdict in lstLog.
-    void Compile();
+    // compiler's lines and the verdict in lstLog. True when it compiled
+    // without errors.
+    bool Compile();
     // Writes "exec.bat" beside the saved document and starts it in a terminal.
     void Run();
     // A terminal in the active document's folder (the working folder when no
@@ -45,6 +46,9 @@ public:
     // finds it warm (called when the first document appears).
     void prepareCompiler();
     CompileHelper &helper() { return *m_helper; }
+
+    // Why a document without a "public class" line cannot run.
+    static QString noPublicClassText();
 
     // Item data of lstLog: marks the compiler's own lines and the folder the
     // compile ran in. Other lines (the verdict, notes) carry neither.

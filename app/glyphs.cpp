@@ -173,6 +173,17 @@ void draw(QPainter &p, Glyph glyph)
         p.setBrush(green);
         p.drawPolygon(QPolygonF() << QPointF(4, 2) << QPointF(14, 8) << QPointF(4, 14));
         break;
+    case Glyph::RunInside:
+        // A window with the run triangle inside it.
+        p.setPen(QPen(ink, 1));
+        p.setBrush(paper);
+        p.drawRect(QRectF(0.5, 1.5, 15, 13));
+        p.setBrush(blue);
+        p.drawRect(QRectF(0.5, 1.5, 15, 3));
+        p.setPen(QPen(green.darker(130), 1));
+        p.setBrush(green);
+        p.drawPolygon(QPolygonF() << QPointF(5.5, 6) << QPointF(11.5, 9.5) << QPointF(5.5, 13));
+        break;
     case Glyph::Prompt: {
         p.setPen(QPen(ink, 1));
         p.setBrush(QColor(30, 30, 30));
@@ -216,6 +227,7 @@ const char *themeName(Glyph glyph)
     case Glyph::Help: return "help-contents";
     case Glyph::Compile: return "run-build";
     case Glyph::Run: return "media-playback-start";
+    case Glyph::RunInside: return "";
     case Glyph::Prompt: return "utilities-terminal";
     case Glyph::Html: return "text-html";
     }

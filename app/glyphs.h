@@ -9,7 +9,7 @@ namespace glyphs {
 
 enum class Glyph {
     New, Open, Save, Close, Print, Cut, Copy, Paste, Find, Replace, Undo, Redo,
-    Help, Compile, Run, Prompt, Html
+    Help, Compile, Run, RunInside, Prompt, Html
 };
 
 QIcon icon(Glyph glyph);

@@ -3,6 +3,7 @@
 #include "app/document_tag.h"
 #include "designer/objects_file.h"
 #include "editor/document_lines.h"
+#include "javatools/program_run.h"
 
 #include <QAbstractUndoItem>
 #include <QFileInfo>
@@ -99,8 +100,26 @@ void JavaDocument::setFilePath(const QString &path)
 
 void JavaDocument::setPaths(const QStringList &pathsNewestFirst)
 {
+    // Class files in another folder are not this text's.
+    if (pathsNewestFirst.value(0) != m_paths.value(0))
+        m_compiledRevision = -1;
     m_paths = pathsNewestFirst;
     emit filePathChanged();
+}
+
+bool JavaDocument::isCompiledAsShown() const
+{
+    return m_compiledRevision == m_text.revision() && !isModified();
+}
+
+void JavaDocument::setCompiled(bool succeeded)
+{
+    m_compiledRevision = succeeded ? m_text.revision() : -1;
+}
+
+void JavaDocument::setRun(std::unique_ptr<ProgramRun> run)
+{
+    m_run = std::move(run);
 }
 
 QString JavaDocument::tag() const

@@ -12,8 +12,10 @@
 #include <QStringList>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <memory>
 
 class DocumentLines;
+class ProgramRun;
 
 // One open document, apart from any widget: its text, its kind, its file
 // identity (paths, encoding, line breaks), whether it is modified, and its
@@ -97,6 +99,17 @@ public:
     // characters of it (the word there when 0).
     CodeMarker markerAt(int line, int column, int length, const QString &tip);
 
+    // Whether the class files of the document's folder come from the text as
+    // it stands: the last compile succeeded and nothing changed since.
+    bool isCompiledAsShown() const;
+    // Called after each compile with its verdict.
+    void setCompiled(bool succeeded);
+
+    // The document's last run inside Tavessa (null before the first); a new
+    // run, or closing the document, stops the one before.
+    ProgramRun *run() const { return m_run.get(); }
+    void setRun(std::unique_ptr<ProgramRun> run);
+
     // Replaces the whole text and forgets the undo history (loading).
     void setSourceText(const QString &text);
     // The design as objects text; empty for a code document.
@@ -151,6 +164,8 @@ private:
     int m_caretLine = 1;
     CompilerDiagnostics m_diagnostics;
     QList<CodeMarker> m_markers;
+    int m_compiledRevision = -1;
+    std::unique_ptr<ProgramRun> m_run;
     QStringList m_paths;
     QString m_name;
     QByteArray m_encoding = "UTF-8";

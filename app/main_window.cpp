@@ -9,6 +9,8 @@
 #include "app/help_bridge.h"
 #include "app/java_document.h"
 #include "app/new_document_dialog.h"
+#include "app/run_commands.h"
+#include "app/run_console.h"
 #include "app/template_bridge.h"
 #include "common/message_boxes.h"
 #include "common/toolbar_row.h"
@@ -18,6 +20,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDockWidget>
 #include <QLabel>
 #include <QListWidget>
 #include <QSplitter>
@@ -74,6 +77,7 @@ Tfrmprincipal::Tfrmprincipal(const QString &programFolder, QWidget *parent)
     m_editing = std::make_unique<EditCommands>(*m_pagForms, this);
     m_build = std::make_unique<BuildCommands>(*m_documents, *m_files, *m_lstLog, this);
     m_help = std::make_unique<HelpBridge>(m_programFolder, this);
+    buildConsole();
 
     buildMenus();
     buildToolbars();
@@ -181,6 +185,30 @@ void Tfrmprincipal::buildLayout()
     m_statusPanel->setFrameShadow(QFrame::Sunken);
     status->addWidget(m_statusPanel, 1);
     setStatusBar(status);
+}
+
+// The console is a panel below the log list, hidden until a program runs in
+// it; the log list and its splitter stay as they are.
+void Tfrmprincipal::buildConsole()
+{
+    m_console = new RunConsole;
+    m_consoleDock = new QDockWidget(QStringLiteral("Console"), this);
+    m_consoleDock->setObjectName(QStringLiteral("consoleDock"));
+    m_consoleDock->setAllowedAreas(Qt::BottomDockWidgetArea | Qt::RightDockWidgetArea);
+    m_consoleDock->setWidget(m_console);
+    addDockWidget(Qt::BottomDockWidgetArea, m_consoleDock);
+    m_consoleDock->hide();
+    m_runs = std::make_unique<RunCommands>(
+        *m_documents, *m_build, *m_files, *m_console, this, [this] { showConsole(); },
+        [this] { FocusCurrentEditor(); });
+}
+
+void Tfrmprincipal::showConsole()
+{
+    if (m_consoleDock->isVisible())
+        return;
+    m_consoleDock->show();
+    resizeDocks({m_consoleDock}, {qMax(160, height() / 4)}, Qt::Vertical);
 }
 
 bool Tfrmprincipal::Splitter1CanResize(int newHeight)

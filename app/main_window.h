@@ -13,6 +13,9 @@ class EditCommands;
 class FileCommands;
 class HelpBridge;
 class JavaDocument;
+class RunCommands;
+class RunConsole;
+class QDockWidget;
 class QLabel;
 class QListWidget;
 class QSplitter;
@@ -67,6 +70,9 @@ public:
 
     QString statusFolder() const;
     QListWidget *lstLog() const { return m_lstLog; }
+    // The panel where programs run inside Tavessa show their input and output.
+    RunConsole *console() const { return m_console; }
+    void showConsole();
 
     // --- Commands, found by object name ------------------------------------
     QAction *menuItem(const QString &objectName) const { return m_commands.action(objectName); }
@@ -77,6 +83,7 @@ public:
     FileCommands &files() { return *m_files; }
     EditCommands &editing() { return *m_editing; }
     BuildCommands &build() { return *m_build; }
+    RunCommands &runs() { return *m_runs; }
     TemplateBridge &templates() { return *m_templates; }
     DesignerBridge &designer() { return *m_designer; }
     HelpBridge &help() { return *m_help; }
@@ -104,6 +111,7 @@ private:
     void buildLayout();
     void buildMenus();
     void buildToolbars();
+    void buildConsole();
     void applyStartState();
     void applyNewDocumentState(int option);
     void toggleGraphicRows();
@@ -126,6 +134,8 @@ private:
     QTabWidget *m_pagForms = nullptr;
     QListWidget *m_lstLog = nullptr;
     QLabel *m_statusPanel = nullptr;
+    RunConsole *m_console = nullptr;
+    QDockWidget *m_consoleDock = nullptr;
     int m_logHeight = 56;
     bool m_selectingQuietly = false;
 
@@ -135,6 +145,7 @@ private:
     std::unique_ptr<FileCommands> m_files;
     std::unique_ptr<EditCommands> m_editing;
     std::unique_ptr<BuildCommands> m_build;
+    std::unique_ptr<RunCommands> m_runs;
     std::unique_ptr<HelpBridge> m_help;
     std::unique_ptr<TemplateBridge> m_templates;
 };

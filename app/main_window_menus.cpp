@@ -9,6 +9,7 @@
 #include "app/glyphs.h"
 #include "app/help_bridge.h"
 #include "app/new_document_dialog.h"
+#include "app/run_commands.h"
 #include "common/object_names.h"
 #include "common/toolbar_row.h"
 
@@ -72,6 +73,7 @@ std::vector<TopMenu> mainMenu()
          {
              {"Compilar o código", "F9", true, [](Tfrmprincipal &w) { w.build().Compile(); }},
              {"Executar o código", "F10", false, [](Tfrmprincipal &w) { w.build().Run(); }},
+             {"Executar no Tavessa", "Ctrl+F10", false, [](Tfrmprincipal &w) { w.runs().RunInside(); }},
          }},
         {"&JSP", {}},
         {"HTML", {}},
@@ -118,6 +120,7 @@ std::vector<PadraoButton> padraoButtons()
          [](Tfrmprincipal &w) { w.help().showHelp(true); }},
         {"spdbcompilar", "Compilar o código", Glyph::Compile, false, "Compilarocodigo1", nullptr},
         {"spdbexecutar", "Executar o código", Glyph::Run, false, "Executarocodigo1", nullptr},
+        {"spdbexecutarnotavessa", "Executar no Tavessa", Glyph::RunInside, false, "ExecutarnoTavessa1", nullptr},
         {"spdbprompt", "Prompt DOS", Glyph::Prompt, true, nullptr,
          [](Tfrmprincipal &w) { w.build().Prompt(); }},
         {"spdbapplethtml", "Editor para Código HTML", Glyph::Html, false, nullptr, nullptr},
@@ -164,6 +167,16 @@ void Tfrmprincipal::buildMenus()
             item->setChecked(!toolbar->isHidden());
         });
     };
+    // "Parar" has no menu entry: the console's button and its shortcut.
+    auto *stop = new QAction(QStringLiteral("Parar o programa"), this);
+    stop->setObjectName(QStringLiteral("PararPrograma"));
+    stop->setShortcut(QKeySequence(QStringLiteral("Ctrl+F2")));
+    stop->setEnabled(false);
+    addAction(stop);
+    m_commands.addAction(stop);
+    connect(stop, &QAction::triggered, this, [this] { runs().Stop(); });
+    connect(&runs(), &RunCommands::runningChanged, stop, &QAction::setEnabled);
+
     toggleRow(padrao, "grppadrao");
     toggleRow(estruturas, "grpestruturas");
     connect(graficas, &QAction::triggered, this, &Tfrmprincipal::toggleGraphicRows);

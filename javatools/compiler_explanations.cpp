@@ -4,6 +4,7 @@
 #include "javatools/mistake_finder.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QStringDecoder>
 
@@ -85,20 +86,34 @@ QString withoutLineEnd(QString line)
 
 const CompilerExplanations &CompilerExplanations::standard()
 {
-    static const CompilerExplanations table = [] {
-        initExplanationResources();
-        QFile file(standardTablePath());
-        QString text;
-        if (file.open(QIODevice::ReadOnly))
-            text = QStringDecoder(QStringDecoder::Utf8)(file.readAll());
-        CompilerExplanations result(text);
-        if (text.isEmpty())
-            result.m_errors.prepend(QStringLiteral("a tabela %1 não pôde ser lida").arg(standardTablePath()));
-        for (const QString &error : result.m_errors)
-            qWarning("explicacoes.txt: %s", qPrintable(error));
-        return result;
-    }();
+    static const CompilerExplanations table = fromResource(standardTablePath());
     return table;
+}
+
+CompilerExplanations CompilerExplanations::fromResource(const QString &path)
+{
+    initExplanationResources();
+    QFile file(path);
+    QString text;
+    if (file.open(QIODevice::ReadOnly))
+        text = QStringDecoder(QStringDecoder::Utf8)(file.readAll());
+    CompilerExplanations result(text);
+    if (text.isEmpty())
+        result.m_errors.prepend(QStringLiteral("a tabela %1 não pôde ser lida").arg(path));
+    for (const QString &error : result.m_errors)
+        qWarning("%s: %s", qPrintable(QFileInfo(path).fileName()), qPrintable(error));
+    return result;
+}
+
+std::optional<CompilerExplanation> CompilerExplanations::explainMessage(const JavacMessage &message) const
+{
+    for (const Entry &entry : m_entries) {
+        QHash<QString, QString> values;
+        if (match(entry, message, values))
+            return CompilerExplanation{entry.id, message.firstRow, message.lastRow, message.line,
+                                       message.column, fill(entry.text, message, values)};
+    }
+    return std::nullopt;
 }
 
 QString CompilerExplanations::standardTablePath()
@@ -427,16 +442,8 @@ QList<CompilerExplanation> CompilerExplanations::explain(const QStringList &comp
     // Read only when a message asks for it.
     std::optional<MistakeFinder> finder;
     for (auto message = messages.begin(); message != messages.end(); ++message) {
-        CompilerExplanation explanation{QString(), message->firstRow, message->lastRow,
-                                        message->line, message->column, QString()};
-        for (const Entry &entry : m_entries) {
-            QHash<QString, QString> values;
-            if (match(entry, *message, values)) {
-                explanation.id = entry.id;
-                explanation.text = fill(entry.text, *message, values);
-                break;
-            }
-        }
+        CompilerExplanation explanation = explainMessage(*message).value_or(CompilerExplanation{
+            QString(), message->firstRow, message->lastRow, message->line, message->column, QString()});
         // The real cause of the first error, and of every later error as long
         // as no error of syntax came before (those may be its consequences).
         const bool afterSyntax = std::any_of(firstError, message, [](const JavacMessage &m) {

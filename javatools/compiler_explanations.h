@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // One message of javac's output, from its first line ("Hello.java:12: error:
 // …", "warning: …" or "Note: …") to its last detail line.
@@ -72,6 +73,8 @@ public:
     static QString linePrefix();
 
     explicit CompilerExplanations(const QString &tableText);
+    // A table of the same form kept as a resource; its faults are warned of.
+    static CompilerExplanations fromResource(const QString &path);
 
     // For every message of `compilerLines` that an entry matches (the first
     // matching entry wins), its explanation, in the order of the messages.
@@ -80,6 +83,8 @@ public:
     // syntax says that the later messages may come from it.
     QList<CompilerExplanation> explain(const QStringList &compilerLines,
                                        const CompiledSource *source = nullptr) const;
+    // The explanation of one message by the first entry that matches it.
+    std::optional<CompilerExplanation> explainMessage(const JavacMessage &message) const;
     // The compiler's lines with each explanation, prefixed by linePrefix(),
     // inserted below the last line of its message.
     QList<ExplainedLine> interleave(const QStringList &compilerLines,

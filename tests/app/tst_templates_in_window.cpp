@@ -100,7 +100,8 @@ void TestTemplatesInWindow::javaMenuHoldsTheSubmenusBeforeCompile()
     QCOMPARE(titles, (QStringList{QString::fromUtf8("Estruturas básicas"), QString::fromUtf8("Estruturas Gráficas"),
                                   QString::fromUtf8("Estruturas Aplic. Autonoma (Gráfica)"),
                                   "Estruturas Aplic. Autonoma (TEXTO)", "Estruturas Aplic. Applet", "&Swing", "-",
-                                  QString::fromUtf8("Compilar o código"), QString::fromUtf8("Executar o código")}));
+                                  QString::fromUtf8("Compilar o código"), QString::fromUtf8("Executar o código"),
+                                  "Executar no Tavessa"}));
     for (const char *name : {"Estruturasbasicas1", "EstruturasGraficas1", "EstruturasAplicAutonomaGrafica1",
                              "EstruturasAplicAutonomaTEXTO1", "EstruturasAplicApplet1", "Swing1", "Threads1",
                              "Metodos1", "Metodos2", "BarradeMenu3"})

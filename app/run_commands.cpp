@@ -1,0 +1,109 @@
+#include "app/run_commands.h"
+
+#include "app/build_commands.h"
+#include "app/class_name.h"
+#include "app/document_manager.h"
+#include "app/file_commands.h"
+#include "app/java_document.h"
+#include "app/run_console.h"
+#include "common/message_boxes.h"
+#include "editor/document_lines.h"
+#include "editor/text_file.h"
+#include "javatools/exec_script.h"
+#include "javatools/program_run.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const QString kNoMain =
+    QStringLiteral("A classe %1 não tem o método main, por onde um programa começa, e por isso não "
+                   "pode ser executada no Tavessa. Um applet roda no navegador (ou no appletviewer) "
+                   "e uma página JSP, num servidor web; um programa precisa de\n"
+                   "public static void main(String[] args).");
+const QString kStillRunning =
+    QStringLiteral("O programa %1 ainda está rodando no console. Deseja pará-lo e executar de novo?");
+
+} // namespace
+
+RunCommands::RunCommands(DocumentManager &documents, BuildCommands &build, FileCommands &files,
+                         RunConsole &console, QWidget *window, std::function<void()> showConsole,
+                         std::function<void()> focusEditor)
+    : m_documents(documents), m_build(build), m_files(files), m_console(console), m_window(window),
+      m_showConsole(std::move(showConsole)), m_focusEditor(std::move(focusEditor))
+{
+    connect(&console, &RunConsole::stopRequested, this, &RunCommands::Stop);
+    connect(&console, &RunConsole::leaveRequested, this, [this] { m_focusEditor(); });
+    connect(&console, &RunConsole::placeActivated, this, &RunCommands::showPlace);
+}
+
+void RunCommands::RunInside()
+{
+    JavaDocument *document = m_documents.active();
+    if (!document)
+        return;
+    const QStringList lines = TextFile::splitLines(document->lines().Text());
+    const QString className = ExtractClassName(lines);
+    if (!ExecScript::isClassName(className)) {
+        messages::warning(m_window, BuildCommands::noPublicClassText());
+        return;
+    }
+    if (!ProgramRun::declaresMain(lines)) {
+        messages::warning(m_window, kNoMain.arg(className));
+        return;
+    }
+    if (m_current && !m_current->hasEnded() && !stopRunningProgram())
+        return;
+    // The class files must be this text's: compile as F9 does when it changed.
+    if (!document->isCompiledAsShown() && !m_build.Compile())
+        return;
+
+    auto run = std::make_unique<ProgramRun>(document->folder(), className);
+    ProgramRun *started = run.get();
+    // The document's run before this one, if any, ends here.
+    document->setRun(std::move(run));
+    m_current = started;
+    connect(started, &ProgramRun::finished, this, [this, started] {
+        if (m_current == started)
+            emit runningChanged(false);
+    });
+    m_console.attach(started);
+    m_showConsole();
+    m_console.setFocus();
+    started->start();
+    emit runningChanged(true);
+}
+
+// One program at a time: the one in the console stops if the student agrees.
+bool RunCommands::stopRunningProgram()
+{
+    if (messages::confirm(m_window, kStillRunning.arg(m_current->className())) != QMessageBox::Yes)
+        return false;
+    m_current->stop();
+    return true;
+}
+
+ProgramRun *RunCommands::current() const
+{
+    return m_current;
+}
+
+void RunCommands::Stop()
+{
+    if (m_current)
+        m_current->stop();
+}
+
+void RunCommands::showPlace(const QString &file, int line)
+{
+    const QString path = QDir::cleanPath(file);
+    JavaDocument *target = m_documents.findByPath(path);
+    if (!target && QFileInfo(path).isFile())
+        target = m_files.openFile(path);
+    if (!target || line <= 0)
+        return;
+    m_documents.setActive(target);
+    target->showCodeLine(line - 1, 0);
+    m_focusEditor();
+}

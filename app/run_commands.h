@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+class BuildCommands;
+class DocumentManager;
+class FileCommands;
+class JavaDocument;
+class ProgramRun;
+class RunConsole;
+class QWidget;
+
+// "Executar no Tavessa": the active document's class runs inside the window,
+// its input and output in the console, compiled first when its text changed
+// since the last compile. One program runs at a time; the document keeps its
+// run, and closing the document or the window stops it.
+class RunCommands : public QObject
+{
+    Q_OBJECT
+public:
+    // `showConsole` brings the console panel on screen; `focusEditor` gives
+    // the current code editor the keyboard.
+    RunCommands(DocumentManager &documents, BuildCommands &build, FileCommands &files,
+                RunConsole &console, QWidget *window, std::function<void()> showConsole,
+                std::function<void()> focusEditor);
+
+    void RunInside();
+    // "Parar": ends the program running in the console.
+    void Stop();
+    // The run the console shows (null before the first).
+    ProgramRun *current() const;
+
+signals:
+    // A program started or ended ("Parar" follows it).
+    void runningChanged(bool running);
+
+private:
+    bool stopRunningProgram();
+    void showPlace(const QString &file, int line);
+
+    DocumentManager &m_documents;
+    BuildCommands &m_build;
+    FileCommands &m_files;
+    RunConsole &m_console;
+    QWidget *m_window;
+    std::function<void()> m_showConsole;
+    std::function<void()> m_focusEditor;
+    QPointer<ProgramRun> m_current;
+};

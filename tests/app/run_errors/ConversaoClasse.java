@@ -1,0 +1,8 @@
+// espera: conversao_de_classe na linha 5
+public class ConversaoClasse {
+    public static void main(String[] args) {
+        Object valor = "42";
+        Integer numero = (Integer) valor;
+        System.out.println(numero + 1);
+    }
+}
