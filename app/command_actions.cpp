@@ -55,8 +55,10 @@ QList<QKeySequence> CommandActions::shortcuts() const
 {
     QList<QKeySequence> shortcuts;
     for (QAction *action : m_actions) {
-        if (!action->shortcut().isEmpty() && !shortcuts.contains(action->shortcut()))
-            shortcuts.append(action->shortcut());
+        for (const QKeySequence &shortcut : action->shortcuts()) {
+            if (!shortcut.isEmpty() && !shortcuts.contains(shortcut))
+                shortcuts.append(shortcut);
+        }
     }
     return shortcuts;
 }

@@ -5,6 +5,8 @@
 #include "app/text_printer.h"
 #include "app/text_search.h"
 #include "common/message_boxes.h"
+#include "editor/code_formatter.h"
+#include "editor/document_lines.h"
 #include "editor/syn_memo.h"
 #include "editor/text_file.h"
 
@@ -14,6 +16,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTabWidget>
+#include <QTextBlock>
 #include <QTextCursor>
 
 namespace {
@@ -223,12 +226,62 @@ void EditCommands::Font()
     // name the system substitutes ("Courier New" here) would leave it on its
     // first entry, and OK alone would change the font. So it opens on the
     // family actually drawn.
-    QFont preset = editor->font();
+    QFont preset = editor->BaseFont();
     preset.setFamilies({QFontInfo(preset).family()});
     dialog.setCurrentFont(preset);
-    // Cancel leaves the editor as it was.
+    // Cancel leaves the editor as it was. The zoom stays on top of the font.
     if (dialog.exec() == QDialog::Accepted)
-        editor->setFont(dialog.selectedFont());
+        editor->SetBaseFont(dialog.selectedFont());
+}
+
+// --- Format --------------------------------------------------------------------
+
+void EditCommands::Format()
+{
+    TSynMemo *editor = this->editor();
+    if (!editor)
+        return;
+    QTextDocument &text = *editor->document();
+    // Lines put in as one entry with line breaks become lines of their own.
+    DocumentLines::of(text).SplitEntries();
+    QStringList lines;
+    for (QTextBlock block = text.firstBlock(); block.isValid(); block = block.next())
+        lines << block.text();
+    // A page of HTML or JSP is markup around its Java: its layout is the author's.
+    const QString whole = lines.join(QLatin1Char('\n'));
+    if (whole.trimmed().startsWith(QLatin1Char('<')) || whole.contains(QLatin1String("<%"))) {
+        messages::information(m_window, QStringLiteral("\"Formatar código\" arruma só código Java; "
+                                                       "esta página HTML ou JSP ficou como estava."));
+        return;
+    }
+    int first = 0;
+    int last = -1;
+    const QTextCursor caret = editor->textCursor();
+    if (caret.hasSelection()) {
+        const QTextBlock end = text.findBlock(caret.selectionEnd());
+        first = text.findBlock(caret.selectionStart()).blockNumber();
+        // A selection that ends at the start of a line does not take it in.
+        last = end.blockNumber() - (caret.selectionEnd() == end.position() && end.blockNumber() > first ? 1 : 0);
+    }
+    const QStringList formatted = codeformat::format(lines, codeformat::indentUnit(lines), first, last);
+    const auto leading = [](const QString &line) {
+        qsizetype n = 0;
+        while (n < line.size() && (line.at(n) == QLatin1Char(' ') || line.at(n) == QLatin1Char('\t')))
+            ++n;
+        return n;
+    };
+    // Only the blanks at the start of a line change, all in one undo step.
+    QTextCursor edit(&text);
+    edit.beginEditBlock();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (formatted.at(i) == lines.at(i))
+            continue;
+        const QTextBlock block = text.findBlockByNumber(int(i));
+        edit.setPosition(block.position());
+        edit.setPosition(block.position() + int(leading(lines.at(i))), QTextCursor::KeepAnchor);
+        edit.insertText(formatted.at(i).left(leading(formatted.at(i))));
+    }
+    edit.endEditBlock();
 }
 
 // --- Print ---------------------------------------------------------------------

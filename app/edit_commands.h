@@ -31,6 +31,9 @@ public:
     // Shows the modeless find-and-replace dialog.
     void Find();
     void Font();
+    // "Formatar código": the selected lines, or the whole text, indented by
+    // the depth of their braces, as one undo step.
+    void Format();
     void Print();
 
     // The dialog's three commands, on the current editor. Each says in the

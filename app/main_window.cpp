@@ -31,7 +31,8 @@
 
 namespace {
 
-// lstLog draws its lines as plain text, 13 pixels each.
+// lstLog draws its lines as plain text, 13 pixels each (more when the text
+// is zoomed).
 class LogLineDelegate : public QStyledItemDelegate
 {
 public:
@@ -39,10 +40,17 @@ public:
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         QSize size = QStyledItemDelegate::sizeHint(option, index);
-        size.setHeight(13);
+        size.setHeight(qMax(13, option.fontMetrics.height()));
         return size;
     }
 };
+
+QFont logFont()
+{
+    QFont font(QStringLiteral("Courier New"), 8);
+    font.setStyleHint(QFont::TypeWriter);
+    return font;
+}
 
 QString defaultProgramFolder()
 {
@@ -156,9 +164,7 @@ void Tfrmprincipal::buildLayout()
 
     m_lstLog = new QListWidget(m_splitter);
     m_lstLog->setObjectName(QStringLiteral("lstLog"));
-    QFont logFont(QStringLiteral("Courier New"), 8);
-    logFont.setStyleHint(QFont::TypeWriter);
-    m_lstLog->setFont(logFont);
+    m_lstLog->setFont(logFont());
     m_lstLog->setItemDelegate(new LogLineDelegate(m_lstLog));
     m_lstLog->setUniformItemSizes(true);
     // Heights the user may not choose are refused by onSplitterMoved, not
@@ -209,6 +215,27 @@ void Tfrmprincipal::showConsole()
         return;
     m_consoleDock->show();
     resizeDocks({m_consoleDock}, {qMax(160, height() / 4)}, Qt::Vertical);
+}
+
+void Tfrmprincipal::zoomBy(int steps)
+{
+    m_zoomSteps = qBound(-5, m_zoomSteps + steps, 15);
+    applyZoom();
+}
+
+void Tfrmprincipal::zoomReset()
+{
+    m_zoomSteps = 0;
+    applyZoom();
+}
+
+void Tfrmprincipal::applyZoom()
+{
+    for (int i = 0; i < pageCount(); ++i)
+        page(i)->editor()->SetZoom(m_zoomSteps);
+    m_lstLog->setFont(TSynMemo::ZoomedFont(logFont(), m_zoomSteps));
+    m_lstLog->doItemsLayout();
+    m_console->view()->setFont(TSynMemo::ZoomedFont(ConsoleView::normalFont(), m_zoomSteps));
 }
 
 bool Tfrmprincipal::Splitter1CanResize(int newHeight)

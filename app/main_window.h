@@ -74,6 +74,13 @@ public:
     RunConsole *console() const { return m_console; }
     void showConsole();
 
+    // The size of the text of every code editor, the log list and the
+    // console together, in steps of 10 % (0 is the normal size); it holds
+    // until the program ends.
+    int zoomSteps() const { return m_zoomSteps; }
+    void zoomBy(int steps);
+    void zoomReset();
+
     // --- Commands, found by object name ------------------------------------
     QAction *menuItem(const QString &objectName) const { return m_commands.action(objectName); }
     QMenu *menu(const QString &objectName) const { return m_commands.menu(objectName); }
@@ -112,6 +119,7 @@ private:
     void buildMenus();
     void buildToolbars();
     void buildConsole();
+    void applyZoom();
     void applyStartState();
     void applyNewDocumentState(int option);
     void toggleGraphicRows();
@@ -137,6 +145,7 @@ private:
     RunConsole *m_console = nullptr;
     QDockWidget *m_consoleDock = nullptr;
     int m_logHeight = 56;
+    int m_zoomSteps = 0;
     bool m_selectingQuietly = false;
 
     Tfrmtipoarquivo *m_frmtipoarquivo = nullptr;

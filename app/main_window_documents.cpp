@@ -77,6 +77,8 @@ void Tfrmprincipal::addPage(JavaDocument *document)
     TSynMemo *editor = page->editor();
     editor->SetHighlighter(m_synJavaSyn1.get());
     editor->SetWindowShortcuts(m_commands.shortcuts());
+    editor->SetZoom(m_zoomSteps);
+    connect(editor, &TSynMemo::ZoomRequested, this, &Tfrmprincipal::zoomBy);
     connect(editor, &TSynMemo::OnChange, this, &Tfrmprincipal::MarkModified);
     connect(editor, &TSynMemo::OnClick, this, &Tfrmprincipal::recordInsertionLine);
     connect(editor, &TSynMemo::OnKeyDown, this, &Tfrmprincipal::recordInsertionLine);

@@ -62,6 +62,7 @@ std::vector<TopMenu> mainMenu()
              {"Localizar", "F3", false, [](Tfrmprincipal &w) { w.editing().Find(); }},
              {"Selecionar tudo", "Ctrl+T", false, [](Tfrmprincipal &w) { w.editing().SelectAll(); }},
              {"Fonte", "", false, [](Tfrmprincipal &w) { w.editing().Font(); }},
+             {"Formatar código", "Ctrl+Shift+F", false, [](Tfrmprincipal &w) { w.editing().Format(); }},
          }},
         {"&Visualizar",
          {
@@ -176,6 +177,29 @@ void Tfrmprincipal::buildMenus()
     m_commands.addAction(stop);
     connect(stop, &QAction::triggered, this, [this] { runs().Stop(); });
     connect(&runs(), &RunCommands::runningChanged, stop, &QAction::setEnabled);
+
+    // The zoom has no menu entries either: keys, and Ctrl with the wheel.
+    const struct
+    {
+        const char *name;
+        const char *caption;
+        QList<QKeySequence> keys;
+        std::function<void()> command;
+    } zooms[] = {
+        {"AumentarTexto", "Aumentar o texto", {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+         [this] { zoomBy(1); }},
+        {"DiminuirTexto", "Diminuir o texto", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, [this] { zoomBy(-1); }},
+        {"TamanhoNormalTexto", "Tamanho normal do texto", {QKeySequence(Qt::CTRL | Qt::Key_0)},
+         [this] { zoomReset(); }},
+    };
+    for (const auto &zoom : zooms) {
+        auto *action = new QAction(QString::fromUtf8(zoom.caption), this);
+        action->setObjectName(QString::fromLatin1(zoom.name));
+        action->setShortcuts(zoom.keys);
+        addAction(action);
+        m_commands.addAction(action);
+        connect(action, &QAction::triggered, this, zoom.command);
+    }
 
     toggleRow(padrao, "grppadrao");
     toggleRow(estruturas, "grpestruturas");

@@ -79,9 +79,14 @@ ConsoleView::ConsoleView(QWidget *parent) : QPlainTextEdit(parent)
     setAcceptDrops(false);
     // A program that prints without end keeps its last lines, no more.
     setMaximumBlockCount(ProgramRun::MaxLines + 100);
+    setFont(normalFont());
+}
+
+QFont ConsoleView::normalFont()
+{
     QFont font(QStringLiteral("Courier New"), 10);
     font.setStyleHint(QFont::TypeWriter);
-    setFont(font);
+    return font;
 }
 
 void ConsoleView::clearAll()

@@ -17,6 +17,8 @@ class ConsoleView : public QPlainTextEdit
     Q_OBJECT
 public:
     explicit ConsoleView(QWidget *parent = nullptr);
+    // Courier New 10, as the code editors.
+    static QFont normalFont();
 
     void clearAll();
     void append(const QList<RunOutput> &pieces);

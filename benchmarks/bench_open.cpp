@@ -1,5 +1,6 @@
-// How long opening and showing a 100,000-line Java file takes, and how long
-// one keystroke takes in it once it is open.
+// How long opening and showing a 100,000-line Java file takes, how long one
+// keystroke takes in it once it is open, and how long a caret move takes
+// beside the class's opening brace, whose partner is the file's last line.
 //
 //   build/bench_open [lines]
 
@@ -84,6 +85,7 @@ int main(int argc, char **argv)
 
     std::vector<double> openTimes;
     std::vector<double> keyTimes;
+    std::vector<double> bracketTimes;
     int lines = 0;
     for (int round = 0; round < 3; ++round) {
         Tfrmprincipal window(dir.path());
@@ -113,6 +115,24 @@ int main(int argc, char **argv)
             settle(editor);
             keyTimes.push_back(clock.nsecsElapsed() / 1e6);
         }
+
+        // Left and right across "{" of "public class Grande {": each move
+        // matches it with the closing brace at the end of the file.
+        editor->SetCaretY(3);
+        editor->moveCursor(QTextCursor::EndOfBlock);
+        settle(editor);
+        for (int i = 0; i < 20; ++i) {
+            clock.restart();
+            const Qt::Key key = i % 2 ? Qt::Key_Right : Qt::Key_Left;
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+            QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+            QApplication::sendEvent(editor, &press);
+            QApplication::sendEvent(editor, &release);
+            settle(editor);
+            bracketTimes.push_back(clock.nsecsElapsed() / 1e6);
+        }
+        if (editor->extraSelections().size() < 3)
+            return 1;
         window.ClearModified();
     }
 
@@ -123,5 +143,8 @@ int main(int argc, char **argv)
     std::printf("  one keystroke: median %.2f ms, worst %.2f ms (%zu keystrokes)\n",
                 median(keyTimes), *std::max_element(keyTimes.begin(), keyTimes.end()),
                 keyTimes.size());
+    std::printf("  caret beside a brace matched %d lines away: median %.2f ms, worst %.2f ms (%zu moves)\n",
+                lines - 3, median(bracketTimes),
+                *std::max_element(bracketTimes.begin(), bracketTimes.end()), bracketTimes.size());
     return 0;
 }

@@ -2,6 +2,8 @@
 
 #include "editor/syn_java_syn.h"
 
+#include <QTextBlock>
+
 namespace {
 
 QTextCharFormat formatOf(const TokenAttribute &attribute)
@@ -17,6 +19,11 @@ QTextCharFormat formatOf(const TokenAttribute &attribute)
 }
 
 } // namespace
+
+const BlockBrackets *BlockBrackets::of(const QTextBlock &block)
+{
+    return static_cast<const BlockBrackets *>(block.userData());
+}
 
 JavaHighlighter::JavaHighlighter(TSynJavaSyn &scanner, QTextDocument *document)
     : QSyntaxHighlighter(document)
@@ -40,6 +47,7 @@ void JavaHighlighter::highlightBlock(const QString &text)
 
     // Formats are built from the attributes each time, since the owner may
     // change an attribute between two paintings.
+    auto *brackets = new BlockBrackets;
     std::array<const TokenAttribute *, tkUnknown + 1> seen{};
     std::array<QTextCharFormat, tkUnknown + 1> formats;
     for (m_scanner.SetLine(line, currentBlock().blockNumber()); !m_scanner.GetEol(); m_scanner.Next()) {
@@ -52,6 +60,12 @@ void JavaHighlighter::highlightBlock(const QString &text)
             formats[kind] = formatOf(*attribute);
         }
         setFormat(m_scanner.GetTokenPos(), m_scanner.GetTokenLength(), formats[kind]);
+        if (kind == tkSymbol && m_scanner.GetTokenLength() == 1) {
+            const QChar c = line.at(m_scanner.GetTokenPos());
+            if (QStringView(u"()[]{}").contains(c))
+                brackets->brackets.append({m_scanner.GetTokenPos(), c});
+        }
     }
+    setCurrentBlockUserData(brackets);
     setCurrentBlockState(m_scanner.GetRange());
 }

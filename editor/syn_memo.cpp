@@ -9,7 +9,10 @@
 #include <QPlainTextDocumentLayout>
 #include <QPainter>
 #include <QTextBlock>
+#include <QTimer>
 #include <QToolTip>
+
+#include <cmath>
 
 namespace {
 
@@ -56,6 +59,7 @@ TSynMemo::TSynMemo(QWidget *parent)
 {
     QFont font(QStringLiteral("Courier New"), 10);
     font.setStyleHint(QFont::TypeWriter);
+    m_baseFont = font;
     setFont(font);
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setTabChangesFocus(false);
@@ -222,7 +226,32 @@ void TSynMemo::SetFocus() { setFocus(); }
 
 int TSynMemo::LineHeight() const
 {
-    return fontMetrics().lineSpacing();
+    return QFontMetrics(m_baseFont).lineSpacing();
+}
+
+void TSynMemo::SetBaseFont(const QFont &font)
+{
+    m_baseFont = font;
+    setFont(ZoomedFont(m_baseFont, m_zoom));
+}
+
+void TSynMemo::SetZoom(int steps)
+{
+    if (steps == m_zoom)
+        return;
+    m_zoom = steps;
+    setFont(ZoomedFont(m_baseFont, m_zoom));
+}
+
+QFont TSynMemo::ZoomedFont(const QFont &base, int steps)
+{
+    QFont font = base;
+    const double factor = std::pow(1.1, steps);
+    if (base.pointSizeF() > 0)
+        font.setPointSizeF(qMax(4.0, base.pointSizeF() * factor));
+    else if (base.pixelSize() > 0)
+        font.setPixelSize(qMax(5, qRound(base.pixelSize() * factor)));
+    return font;
 }
 
 void TSynMemo::SetHighlighter(TSynJavaSyn *scanner)
@@ -231,8 +260,12 @@ void TSynMemo::SetHighlighter(TSynJavaSyn *scanner)
     delete m_highlighter;
     m_highlighter = nullptr;
     m_scanner = scanner;
-    if (scanner)
-        m_highlighter = new JavaHighlighter(*scanner, document());
+    if (!scanner)
+        return;
+    m_highlighter = new JavaHighlighter(*scanner, document());
+    // The highlighter colours a new document on the next turn of the event
+    // loop, noting each line's brackets; the bracket at the caret shows then.
+    QTimer::singleShot(0, this, &TSynMemo::highlightCurrentLine);
 }
 
 void TSynMemo::SetGutterVisible(bool visible)
@@ -294,14 +327,8 @@ void TSynMemo::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && (event->modifiers() & Qt::ShiftModifier)) {
-        // Shift+Enter would break the line inside its block; a line is a block here.
-        QKeyEvent plain(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier, text);
-        QPlainTextEdit::keyPressEvent(&plain);
-        event->setAccepted(plain.isAccepted());
+    if (typeIndented(event))
         return;
-    }
     QPlainTextEdit::keyPressEvent(event);
 }
 
@@ -434,7 +461,7 @@ void TSynMemo::highlightCurrentLine()
     line.format.setProperty(QTextFormat::FullWidthSelection, true);
     line.cursor = textCursor();
     line.cursor.clearSelection();
-    setExtraSelections(QList<QTextEdit::ExtraSelection>{line} + markerSelections());
+    setExtraSelections(QList<QTextEdit::ExtraSelection>{line} + markerSelections() + bracketSelections());
 }
 
 void TSynMemo::onContentsChange(int /*position*/, int removed, int added)

@@ -94,8 +94,19 @@ public:
     void Redo();
     void SetFocus();
 
-    // Height of one text line in pixels.
+    // Height of one text line in pixels, in the font before zooming (what
+    // printing lays its lines out by).
     int LineHeight() const;
+
+    // The text's font before zooming: Courier New 10 unless "Fonte" chose
+    // another. Setting it keeps the zoom.
+    QFont BaseFont() const { return m_baseFont; }
+    void SetBaseFont(const QFont &font);
+    // Zoom in steps of 10 % (0 is the base font); every view of code in the
+    // window follows one zoom.
+    void SetZoom(int steps);
+    int Zoom() const { return m_zoom; }
+    static QFont ZoomedFont(const QFont &base, int steps);
 
     // Colours the text with `scanner` (shared by every editor; may be null).
     void SetHighlighter(TSynJavaSyn *scanner);
@@ -120,6 +131,8 @@ signals:
     void OnChange();
     // Mouse click in the text, after the caret has moved.
     void OnClick();
+    // Ctrl and the mouse wheel over the text: one step in (+1) or out (-1).
+    void ZoomRequested(int step);
     // A key, before the editor acts on it.
     void OnKeyDown(int key, Qt::KeyboardModifiers modifiers);
     // A typed character (printable, or Tab, Enter, Backspace), before the
@@ -133,6 +146,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     friend class TSynMemoLines;
@@ -142,6 +156,11 @@ private:
     void updateGutterWidth();
     void updateGutter(const QRect &rect, int dy);
     void highlightCurrentLine();
+    // Typing that follows the code's indentation (syn_memo_typing.cpp):
+    // true when the key was handled.
+    bool typeIndented(QKeyEvent *event);
+    // The bracket at the caret and its partner, or the lone bracket in red.
+    QList<QTextEdit::ExtraSelection> bracketSelections() const;
     // The tip of the marker under `point` (viewport or gutter coordinates).
     QString markerTipAt(const QPoint &viewportPoint) const;
     QString markerTipOnLine(int line) const;
@@ -172,4 +191,6 @@ private:
     LineColumn m_keptPosition;
     QList<QKeySequence> m_windowShortcuts;
     QList<CodeMarker> m_markers;
+    QFont m_baseFont;
+    int m_zoom = 0;
 };
