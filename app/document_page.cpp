@@ -28,6 +28,16 @@ DocumentPage::DocumentPage(JavaDocument &document, QWidget *parent)
             [this] { m_document.setCaretLine(m_editor->CaretY()); });
     connect(&document, &JavaDocument::markersChanged, m_editor,
             [this] { m_editor->SetMarkers(m_document.markers()); });
+    // Breakpoints: a click in the gutter; they move with their lines.
+    connect(m_editor, &TSynMemo::GutterClicked, &document, &JavaDocument::toggleBreakpoint);
+    const auto showBreakpoints = [this] { m_editor->SetBreakpoints(m_document.breakpointLines()); };
+    connect(&document, &JavaDocument::breakpointsChanged, m_editor, showBreakpoints);
+    connect(&document.text(), &QTextDocument::contentsChanged, m_editor, [this, showBreakpoints] {
+        if (!m_editor->Breakpoints().isEmpty())
+            showBreakpoints();
+    });
+    connect(&document, &JavaDocument::executionLineChanged, m_editor,
+            [this] { m_editor->SetExecutionLine(m_document.executionLine()); });
     // The document asks for its caret where its code is shown.
     connect(&document, &JavaDocument::codeShownAt, m_editor, [this](int offset) {
         m_editor->SetSelStart(offset);

@@ -184,6 +184,20 @@ void draw(QPainter &p, Glyph glyph)
         p.setBrush(green);
         p.drawPolygon(QPolygonF() << QPointF(5.5, 6) << QPointF(11.5, 9.5) << QPointF(5.5, 13));
         break;
+    case Glyph::Debug: {
+        // A ladybird: the bug that is hunted here.
+        p.setPen(QPen(ink, 1));
+        p.setBrush(QColor(200, 30, 30));
+        p.drawEllipse(QRectF(3, 4, 10, 11));
+        p.setBrush(ink);
+        p.drawEllipse(QRectF(5, 1.5, 6, 5));
+        p.drawLine(QPointF(8, 6), QPointF(8, 15));
+        p.drawEllipse(QRectF(4.5, 8, 2, 2));
+        p.drawEllipse(QRectF(9.5, 8, 2, 2));
+        p.drawEllipse(QRectF(5.5, 11.5, 2, 2));
+        p.drawEllipse(QRectF(8.5, 11.5, 2, 2));
+        break;
+    }
     case Glyph::Prompt: {
         p.setPen(QPen(ink, 1));
         p.setBrush(QColor(30, 30, 30));
@@ -228,6 +242,7 @@ const char *themeName(Glyph glyph)
     case Glyph::Compile: return "run-build";
     case Glyph::Run: return "media-playback-start";
     case Glyph::RunInside: return "";
+    case Glyph::Debug: return "";
     case Glyph::Prompt: return "utilities-terminal";
     case Glyph::Html: return "text-html";
     }

@@ -9,7 +9,7 @@ namespace glyphs {
 
 enum class Glyph {
     New, Open, Save, Close, Print, Cut, Copy, Paste, Find, Replace, Undo, Redo,
-    Help, Compile, Run, RunInside, Prompt, Html
+    Help, Compile, Run, RunInside, Debug, Prompt, Html
 };
 
 QIcon icon(Glyph glyph);

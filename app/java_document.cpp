@@ -6,6 +6,7 @@
 #include "javatools/program_run.h"
 
 #include <QAbstractUndoItem>
+#include <algorithm>
 #include <QFileInfo>
 #include <QTextBlock>
 
@@ -107,6 +108,48 @@ void JavaDocument::setPaths(const QStringList &pathsNewestFirst)
     emit filePathChanged();
 }
 
+QList<int> JavaDocument::breakpointLines() const
+{
+    QList<int> lines;
+    for (const QTextCursor &breakpoint : m_breakpoints)
+        lines.append(breakpoint.blockNumber());
+    std::sort(lines.begin(), lines.end());
+    lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
+    return lines;
+}
+
+void JavaDocument::toggleBreakpoint(int line)
+{
+    if (breakpointLines().contains(line)) {
+        removeBreakpoint(line);
+        return;
+    }
+    const QTextBlock block = m_text.findBlockByNumber(line);
+    if (!block.isValid())
+        return;
+    m_breakpoints.append(QTextCursor(block));
+    emit breakpointsChanged();
+}
+
+void JavaDocument::removeBreakpoint(int line)
+{
+    // Two breakpoints end on one line when the lines between them go.
+    const auto gone = std::remove_if(m_breakpoints.begin(), m_breakpoints.end(),
+                                     [line](const QTextCursor &b) { return b.blockNumber() == line; });
+    if (gone == m_breakpoints.end())
+        return;
+    m_breakpoints.erase(gone, m_breakpoints.end());
+    emit breakpointsChanged();
+}
+
+void JavaDocument::setExecutionLine(int line)
+{
+    if (line == m_executionLine)
+        return;
+    m_executionLine = line;
+    emit executionLineChanged();
+}
+
 bool JavaDocument::isCompiledAsShown() const
 {
     return m_compiledRevision == m_text.revision() && !isModified();
@@ -168,6 +211,10 @@ void JavaDocument::redo()
 void JavaDocument::setSourceText(const QString &text)
 {
     lines().SetText(text);
+    if (!m_breakpoints.isEmpty()) {
+        m_breakpoints.clear();
+        emit breakpointsChanged();
+    }
 }
 
 void JavaDocument::setMarkers(const QList<CodeMarker> &markers)

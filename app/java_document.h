@@ -99,6 +99,15 @@ public:
     // characters of it (the word there when 0).
     CodeMarker markerAt(int line, int column, int length, const QString &tip);
 
+    // Breakpoints, as 0-based lines in order: each moves with the text of
+    // its line.
+    QList<int> breakpointLines() const;
+    void toggleBreakpoint(int line);
+    void removeBreakpoint(int line);
+    // The line (0-based) a debugged program is paused at; -1 for none.
+    int executionLine() const { return m_executionLine; }
+    void setExecutionLine(int line);
+
     // Whether the class files of the document's folder come from the text as
     // it stands: the last compile succeeded and nothing changed since.
     bool isCompiledAsShown() const;
@@ -126,6 +135,8 @@ signals:
     void codeShownAt(int offset);
     void codeLineShown(int line, int column);
     void markersChanged();
+    void breakpointsChanged();
+    void executionLineChanged();
 
 private:
     // The code patcher's view of the text.
@@ -165,6 +176,8 @@ private:
     CompilerDiagnostics m_diagnostics;
     QList<CodeMarker> m_markers;
     int m_compiledRevision = -1;
+    QList<QTextCursor> m_breakpoints; // at the start of their lines
+    int m_executionLine = -1;
     std::unique_ptr<ProgramRun> m_run;
     QStringList m_paths;
     QString m_name;

@@ -9,8 +9,10 @@
 #include "app/help_bridge.h"
 #include "app/java_document.h"
 #include "app/new_document_dialog.h"
+#include "app/debug_commands.h"
 #include "app/run_commands.h"
 #include "app/run_console.h"
+#include "app/variables_panel.h"
 #include "app/template_bridge.h"
 #include "common/message_boxes.h"
 #include "common/toolbar_row.h"
@@ -207,6 +209,22 @@ void Tfrmprincipal::buildConsole()
     m_runs = std::make_unique<RunCommands>(
         *m_documents, *m_build, *m_files, *m_console, this, [this] { showConsole(); },
         [this] { FocusCurrentEditor(); });
+
+    // The debugger's panel stands at the right, hidden until "Depurar".
+    m_variables = new VariablesPanel;
+    m_variablesDock = new QDockWidget(QStringLiteral("Variáveis"), this);
+    m_variablesDock->setObjectName(QStringLiteral("variaveisDock"));
+    m_variablesDock->setAllowedAreas(Qt::RightDockWidgetArea | Qt::LeftDockWidgetArea);
+    m_variablesDock->setWidget(m_variables);
+    addDockWidget(Qt::RightDockWidgetArea, m_variablesDock);
+    m_variablesDock->hide();
+    m_debugging = std::make_unique<DebugCommands>(*m_documents, *m_runs, *m_files, *m_variables, this, [this] {
+        showConsole();
+        if (!m_variablesDock->isVisible()) {
+            m_variablesDock->show();
+            resizeDocks({m_variablesDock}, {qMax(300, width() / 4)}, Qt::Horizontal);
+        }
+    });
 }
 
 void Tfrmprincipal::showConsole()

@@ -13,8 +13,10 @@ class EditCommands;
 class FileCommands;
 class HelpBridge;
 class JavaDocument;
+class DebugCommands;
 class RunCommands;
 class RunConsole;
+class VariablesPanel;
 class QDockWidget;
 class QLabel;
 class QListWidget;
@@ -73,6 +75,8 @@ public:
     // The panel where programs run inside Tavessa show their input and output.
     RunConsole *console() const { return m_console; }
     void showConsole();
+    // The debugger's panel of variables and calls.
+    VariablesPanel *variables() const { return m_variables; }
 
     // The size of the text of every code editor, the log list and the
     // console together, in steps of 10 % (0 is the normal size); it holds
@@ -91,6 +95,7 @@ public:
     EditCommands &editing() { return *m_editing; }
     BuildCommands &build() { return *m_build; }
     RunCommands &runs() { return *m_runs; }
+    DebugCommands &debugging() { return *m_debugging; }
     TemplateBridge &templates() { return *m_templates; }
     DesignerBridge &designer() { return *m_designer; }
     HelpBridge &help() { return *m_help; }
@@ -119,6 +124,7 @@ private:
     void buildMenus();
     void buildToolbars();
     void buildConsole();
+    void buildDebugCommands();
     void applyZoom();
     void applyStartState();
     void applyNewDocumentState(int option);
@@ -144,6 +150,8 @@ private:
     QLabel *m_statusPanel = nullptr;
     RunConsole *m_console = nullptr;
     QDockWidget *m_consoleDock = nullptr;
+    VariablesPanel *m_variables = nullptr;
+    QDockWidget *m_variablesDock = nullptr;
     int m_logHeight = 56;
     int m_zoomSteps = 0;
     bool m_selectingQuietly = false;
@@ -155,6 +163,7 @@ private:
     std::unique_ptr<EditCommands> m_editing;
     std::unique_ptr<BuildCommands> m_build;
     std::unique_ptr<RunCommands> m_runs;
+    std::unique_ptr<DebugCommands> m_debugging;
     std::unique_ptr<HelpBridge> m_help;
     std::unique_ptr<TemplateBridge> m_templates;
 };

@@ -4,12 +4,14 @@
 
 #include "app/about_box.h"
 #include "app/build_commands.h"
+#include "app/debug_commands.h"
 #include "app/edit_commands.h"
 #include "app/file_commands.h"
 #include "app/glyphs.h"
 #include "app/help_bridge.h"
 #include "app/new_document_dialog.h"
 #include "app/run_commands.h"
+#include "app/variables_panel.h"
 #include "common/object_names.h"
 #include "common/toolbar_row.h"
 
@@ -75,6 +77,7 @@ std::vector<TopMenu> mainMenu()
              {"Compilar o código", "F9", true, [](Tfrmprincipal &w) { w.build().Compile(); }},
              {"Executar o código", "F10", false, [](Tfrmprincipal &w) { w.build().Run(); }},
              {"Executar no Tavessa", "Ctrl+F10", false, [](Tfrmprincipal &w) { w.runs().RunInside(); }},
+             {"Depurar", "Ctrl+F9", false, [](Tfrmprincipal &w) { w.debugging().Debug(); }},
          }},
         {"&JSP", {}},
         {"HTML", {}},
@@ -122,6 +125,7 @@ std::vector<PadraoButton> padraoButtons()
         {"spdbcompilar", "Compilar o código", Glyph::Compile, false, "Compilarocodigo1", nullptr},
         {"spdbexecutar", "Executar o código", Glyph::Run, false, "Executarocodigo1", nullptr},
         {"spdbexecutarnotavessa", "Executar no Tavessa", Glyph::RunInside, false, "ExecutarnoTavessa1", nullptr},
+        {"spdbdepurar", "Depurar", Glyph::Debug, false, "Depurar1", nullptr},
         {"spdbprompt", "Prompt DOS", Glyph::Prompt, true, nullptr,
          [](Tfrmprincipal &w) { w.build().Prompt(); }},
         {"spdbapplethtml", "Editor para Código HTML", Glyph::Html, false, nullptr, nullptr},
@@ -178,6 +182,8 @@ void Tfrmprincipal::buildMenus()
     connect(stop, &QAction::triggered, this, [this] { runs().Stop(); });
     connect(&runs(), &RunCommands::runningChanged, stop, &QAction::setEnabled);
 
+    buildDebugCommands();
+
     // The zoom has no menu entries either: keys, and Ctrl with the wheel.
     const struct
     {
@@ -230,6 +236,38 @@ void Tfrmprincipal::buildToolbars()
         if (entry.separatorAfter)
             padrao->addSeparator();
     }
+}
+
+// The stepping commands: keys and the buttons of the variables panel, no
+// menu entries; they apply while a debugged program is paused.
+void Tfrmprincipal::buildDebugCommands()
+{
+    const struct
+    {
+        const char *name;
+        const char *caption;
+        QKeySequence key;
+        void (DebugCommands::*command)();
+    } steps[] = {
+        {"ProximoPasso", "Próximo passo", QKeySequence(Qt::Key_F8), &DebugCommands::StepOver},
+        {"Entrar", "Entrar", QKeySequence(Qt::Key_F11), &DebugCommands::StepInto},
+        {"SairDoMetodo", "Sair do método", QKeySequence(Qt::SHIFT | Qt::Key_F8), &DebugCommands::StepOut},
+        {"Continuar", "Continuar", QKeySequence(Qt::Key_F12), &DebugCommands::Continue},
+    };
+    for (const auto &step : steps) {
+        auto *action = new QAction(QString::fromUtf8(step.caption), this);
+        action->setObjectName(QString::fromLatin1(step.name));
+        action->setShortcut(step.key);
+        action->setToolTip(QStringLiteral("%1 (%2)").arg(action->text(), step.key.toString(QKeySequence::NativeText)));
+        action->setEnabled(false);
+        addAction(action);
+        m_commands.addAction(action);
+        const auto command = step.command;
+        connect(action, &QAction::triggered, this, [this, command] { (debugging().*command)(); });
+        connect(&debugging(), &DebugCommands::pausedChanged, action, &QAction::setEnabled);
+        m_variables->addButton(action);
+    }
+    m_variables->addButton(menuItem(QStringLiteral("PararPrograma")));
 }
 
 void Tfrmprincipal::toggleGraphicRows()

@@ -34,7 +34,7 @@ const StateTable kStart = {
     {"spdbrecortar", Disable}, {"spdbcopiar", Disable}, {"spdbcolar", Disable},
     {"spdblocalizar", Disable}, {"spdbsubstituir", Disable}, {"spdbdesfazer", Disable},
     {"spdbrefazer", Disable}, {"spdbcompilar", Disable}, {"spdbexecutar", Disable},
-    {"spdbexecutarnotavessa", Disable}, {"spdbapplethtml", Hide},
+    {"spdbexecutarnotavessa", Disable}, {"spdbdepurar", Disable}, {"spdbapplethtml", Hide},
 };
 
 const StateTable kDocumentCommands = {
@@ -43,7 +43,7 @@ const StateTable kDocumentCommands = {
     {"SpeedButton2", Enable}, {"spdbimprimir", Enable}, {"spdbrecortar", Enable},
     {"spdbcopiar", Enable}, {"spdbcolar", Enable}, {"spdblocalizar", Enable},
     {"spdbdesfazer", Enable}, {"spdbrefazer", Enable}, {"spdbcompilar", Enable},
-    {"spdbexecutarnotavessa", Enable},
+    {"spdbexecutarnotavessa", Enable}, {"spdbdepurar", Enable},
     {"Editar1", Show}, {"Visualizar1", Show}, {"Java1", Show}, {"BancodeDados1", Show},
     {"Pacotes1", Show},
     {"Executarocodigo1", Disable},

@@ -9,6 +9,7 @@
 #include "common/message_boxes.h"
 #include "editor/document_lines.h"
 #include "editor/text_file.h"
+#include "javatools/debug_session.h"
 #include "javatools/exec_script.h"
 #include "javatools/program_run.h"
 
@@ -40,24 +41,29 @@ RunCommands::RunCommands(DocumentManager &documents, BuildCommands &build, FileC
 
 void RunCommands::RunInside()
 {
+    start(false);
+}
+
+ProgramRun *RunCommands::start(bool debugged)
+{
     JavaDocument *document = m_documents.active();
     if (!document)
-        return;
+        return nullptr;
     const QStringList lines = TextFile::splitLines(document->lines().Text());
     const QString className = ExtractClassName(lines);
     if (!ExecScript::isClassName(className)) {
         messages::warning(m_window, BuildCommands::noPublicClassText());
-        return;
+        return nullptr;
     }
     if (!ProgramRun::declaresMain(lines)) {
         messages::warning(m_window, kNoMain.arg(className));
-        return;
+        return nullptr;
     }
     if (m_current && !m_current->hasEnded() && !stopRunningProgram())
-        return;
+        return nullptr;
     // The class files must be this text's: compile as F9 does when it changed.
     if (!document->isCompiledAsShown() && !m_build.Compile())
-        return;
+        return nullptr;
 
     auto run = std::make_unique<ProgramRun>(document->folder(), className);
     ProgramRun *started = run.get();
@@ -68,11 +74,14 @@ void RunCommands::RunInside()
         if (m_current == started)
             emit runningChanged(false);
     });
+    if (debugged)
+        started->setDebugAgent(DebugSession::agentOptions());
     m_console.attach(started);
     m_showConsole();
     m_console.setFocus();
     started->start();
     emit runningChanged(true);
+    return started;
 }
 
 // One program at a time: the one in the console stops if the student agrees.

@@ -27,6 +27,10 @@ public:
                 std::function<void()> focusEditor);
 
     void RunInside();
+    // Starts the active document's class in the console as RunInside does
+    // (checks, compile, the question about a running program); debugged,
+    // it waits for a debugger. Null when it did not start.
+    ProgramRun *start(bool debugged);
     // "Parar": ends the program running in the console.
     void Stop();
     // The run the console shows (null before the first).

@@ -6,6 +6,7 @@
 
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPlainTextDocumentLayout>
 #include <QPainter>
 #include <QTextBlock>
@@ -33,6 +34,13 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override { m_memo->paintGutter(event); }
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        const QTextCursor cursor = m_memo->cursorForPosition(QPoint(0, int(event->position().y())));
+        const QRect line = m_memo->cursorRect(cursor);
+        if (event->button() == Qt::LeftButton && event->position().y() <= line.bottom())
+            emit m_memo->GutterClicked(cursor.blockNumber());
+    }
     bool event(QEvent *event) override
     {
         if (event->type() != QEvent::ToolTip)
@@ -446,8 +454,13 @@ void TSynMemo::paintGutter(QPaintEvent *event)
         if (block.isVisible() && bottom >= event->rect().top()) {
             painter.drawText(0, top, numberWidth, lineHeight, Qt::AlignRight,
                              QString::number(block.blockNumber() + 1));
+            const QRect sign(0, top, kGutterLeftOffset, lineHeight);
+            if (m_breakpoints.contains(block.blockNumber()))
+                paintBreakpoint(painter, sign);
             if (!markerTipOnLine(block.blockNumber()).isEmpty())
-                paintMarkerSign(painter, QRect(0, top, kGutterLeftOffset, lineHeight));
+                paintMarkerSign(painter, sign);
+            if (block.blockNumber() == m_executionLine)
+                paintExecutionArrow(painter, sign);
         }
         block = block.next();
         top = bottom;
@@ -461,7 +474,8 @@ void TSynMemo::highlightCurrentLine()
     line.format.setProperty(QTextFormat::FullWidthSelection, true);
     line.cursor = textCursor();
     line.cursor.clearSelection();
-    setExtraSelections(QList<QTextEdit::ExtraSelection>{line} + markerSelections() + bracketSelections());
+    setExtraSelections(QList<QTextEdit::ExtraSelection>{line} + executionSelection() + markerSelections()
+                       + bracketSelections());
 }
 
 void TSynMemo::onContentsChange(int /*position*/, int removed, int added)

@@ -125,12 +125,21 @@ public:
     void SetMarkers(const QList<CodeMarker> &markers);
     const QList<CodeMarker> &Markers() const { return m_markers; }
 
+    // The debugger's marks: a red dot in the gutter on each breakpoint line,
+    // and the line a paused program is at lit up (0-based; -1 for none).
+    void SetBreakpoints(const QList<int> &lines);
+    const QList<int> &Breakpoints() const { return m_breakpoints; }
+    void SetExecutionLine(int line);
+    int ExecutionLine() const { return m_executionLine; }
+
 signals:
     // Fires after every change made through the editing path (typing, SetSelText,
     // the clipboard, Undo/Redo); never for Lines or Text changes.
     void OnChange();
     // Mouse click in the text, after the caret has moved.
     void OnClick();
+    // A click in the gutter, on 0-based `line`.
+    void GutterClicked(int line);
     // Ctrl and the mouse wheel over the text: one step in (+1) or out (-1).
     void ZoomRequested(int step);
     // A key, before the editor acts on it.
@@ -166,6 +175,9 @@ private:
     QString markerTipOnLine(int line) const;
     QList<QTextEdit::ExtraSelection> markerSelections() const;
     static void paintMarkerSign(QPainter &painter, const QRect &rect);
+    static void paintBreakpoint(QPainter &painter, const QRect &rect);
+    static void paintExecutionArrow(QPainter &painter, const QRect &rect);
+    QList<QTextEdit::ExtraSelection> executionSelection() const;
     void onContentsChange(int position, int removed, int added);
     void applyFontMetrics();
     void followLines();
@@ -193,4 +205,6 @@ private:
     QList<CodeMarker> m_markers;
     QFont m_baseFont;
     int m_zoom = 0;
+    QList<int> m_breakpoints;
+    int m_executionLine = -1;
 };

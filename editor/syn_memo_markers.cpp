@@ -1,5 +1,6 @@
 // The compiler's marks in the editor: signs in the gutter, wavy lines under
-// the text, and their tips.
+// the text, and their tips; and the debugger's: breakpoints and the line a
+// paused program is at.
 #include "editor/syn_memo.h"
 
 #include <QPainter>
@@ -8,6 +9,9 @@
 namespace {
 
 const QColor kMarkerColour(200, 0, 0);
+const QColor kBreakpointColour(210, 30, 30);
+const QColor kExecutionColour(255, 232, 130);
+const QColor kArrowColour(230, 150, 0);
 
 } // namespace
 
@@ -55,15 +59,72 @@ QString TSynMemo::markerTipAt(const QPoint &viewportPoint) const
     return {};
 }
 
+namespace {
+
+QRectF square(const QRect &rect, int margin)
+{
+    const int size = qMax(4, qMin(rect.width(), rect.height()) - margin);
+    return QRectF(rect.left() + (rect.width() - size) / 2.0, rect.top() + (rect.height() - size) / 2.0,
+                  size, size);
+}
+
+} // namespace
+
+// A compiler message: a red cross, apart from the breakpoint's dot.
 void TSynMemo::paintMarkerSign(QPainter &painter, const QRect &rect)
 {
-    const int size = qMin(rect.width(), rect.height()) - 2;
-    const QRect dot(rect.left() + (rect.width() - size) / 2, rect.top() + (rect.height() - size) / 2,
-                    size, size);
+    const QRectF box = square(rect, 3);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(kMarkerColour, 2, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(box.topLeft(), box.bottomRight());
+    painter.drawLine(box.topRight(), box.bottomLeft());
+    painter.restore();
+}
+
+void TSynMemo::paintBreakpoint(QPainter &painter, const QRect &rect)
+{
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(kMarkerColour);
-    painter.drawEllipse(dot);
+    painter.setBrush(kBreakpointColour);
+    painter.drawEllipse(square(rect, 1));
     painter.restore();
+}
+
+void TSynMemo::paintExecutionArrow(QPainter &painter, const QRect &rect)
+{
+    const QRectF box = square(rect, 1);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(kArrowColour.darker(140), 1));
+    painter.setBrush(kArrowColour);
+    painter.drawPolygon(QPolygonF() << box.topLeft() << QPointF(box.right(), box.center().y())
+                                    << box.bottomLeft());
+    painter.restore();
+}
+
+void TSynMemo::SetBreakpoints(const QList<int> &lines)
+{
+    m_breakpoints = lines;
+    m_gutter->update();
+}
+
+void TSynMemo::SetExecutionLine(int line)
+{
+    m_executionLine = line;
+    highlightCurrentLine();
+    m_gutter->update();
+}
+
+QList<QTextEdit::ExtraSelection> TSynMemo::executionSelection() const
+{
+    const QTextBlock block = document()->findBlockByNumber(m_executionLine);
+    if (m_executionLine < 0 || !block.isValid())
+        return {};
+    QTextEdit::ExtraSelection lit;
+    lit.format.setBackground(kExecutionColour);
+    lit.format.setProperty(QTextFormat::FullWidthSelection, true);
+    lit.cursor = QTextCursor(block);
+    return {lit};
 }

@@ -1,5 +1,6 @@
 #include "javatools/compile_helper.h"
 
+#include "javatools/helper_protocol.h"
 #include "javatools/process_runner.h"
 
 #include <QCoreApplication>
@@ -9,36 +10,8 @@
 
 namespace {
 
-QByteArray escaped(const QString &value)
-{
-    QByteArray bytes;
-    for (const char c : value.toUtf8()) {
-        switch (c) {
-        case '\\': bytes += "\\\\"; break;
-        case '\n': bytes += "\\n"; break;
-        case '\r': bytes += "\\r"; break;
-        case '\t': bytes += "\\t"; break;
-        default: bytes += c;
-        }
-    }
-    return bytes;
-}
-
-QString unescaped(QByteArrayView value)
-{
-    QByteArray plain;
-    plain.reserve(value.size());
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        const char c = value.at(i);
-        if (c != '\\' || i + 1 == value.size()) {
-            plain += c;
-            continue;
-        }
-        const char next = value.at(++i);
-        plain += next == 'n' ? '\n' : next == 'r' ? '\r' : next == 't' ? '\t' : next;
-    }
-    return QString::fromUtf8(plain);
-}
+using helperprotocol::escaped;
+using helperprotocol::unescaped;
 
 // "diag" fields: kind, code, line, column, start, end, file, arguments...
 CompilerDiagnostic diagnosticOf(QByteArrayView fields)

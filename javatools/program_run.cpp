@@ -1,5 +1,6 @@
 #include "javatools/program_run.h"
 
+#include "javatools/debug_session.h"
 #include "javatools/source_tokens.h"
 
 #include <QDir>
@@ -55,6 +56,12 @@ ProgramRun::~ProgramRun()
     m_process.waitForFinished(2000);
 }
 
+void ProgramRun::setDebugAgent(const QStringList &options)
+{
+    m_agentOptions = options;
+    m_awaitingAgent = !options.isEmpty();
+}
+
 void ProgramRun::start(const QString &java)
 {
     const QStringList sources = QDir(m_folder).entryList({QStringLiteral("*.java")}, QDir::Files);
@@ -63,9 +70,10 @@ void ProgramRun::start(const QString &java)
     // A group of its own: stopping the run reaches whatever the program started.
     m_process.setChildProcessModifier([] { ::setsid(); });
     // The program's text in UTF-8 both ways, whatever the machine's language.
-    m_process.setArguments({QStringLiteral("-Dfile.encoding=UTF-8"),
-                            QStringLiteral("-Dsun.stdout.encoding=UTF-8"),
-                            QStringLiteral("-Dsun.stderr.encoding=UTF-8"), m_className});
+    m_process.setArguments(m_agentOptions
+                           + QStringList{QStringLiteral("-Dfile.encoding=UTF-8"),
+                                         QStringLiteral("-Dsun.stdout.encoding=UTF-8"),
+                                         QStringLiteral("-Dsun.stderr.encoding=UTF-8"), m_className});
     m_process.setProgram(java);
     connect(&m_process, &QProcess::readyReadStandardOutput, this, &ProgramRun::readOutput);
     connect(&m_process, &QProcess::readyReadStandardError, this, &ProgramRun::readErrors);
@@ -75,7 +83,9 @@ void ProgramRun::start(const QString &java)
         if (error == QProcess::FailedToStart)
             end();
     });
-    add(RunOutput::Kind::Note, QStringLiteral("— Executando %1 —\n").arg(m_className));
+    add(RunOutput::Kind::Note, (m_agentOptions.isEmpty() ? QStringLiteral("— Executando %1 —\n")
+                                                          : QStringLiteral("— Depurando %1 —\n"))
+                                   .arg(m_className));
     m_clock.start();
     m_process.start();
 }
@@ -117,7 +127,22 @@ void ProgramRun::killGroup()
 
 void ProgramRun::readOutput()
 {
-    add(RunOutput::Kind::Output, m_outDecoder(m_process.readAllStandardOutput()));
+    QString text = m_outDecoder(m_process.readAllStandardOutput());
+    if (m_awaitingAgent) {
+        // The agent's first line says where it listens; the student's
+        // program has printed nothing yet.
+        m_agentLine += std::exchange(text, QString());
+        const qsizetype end = m_agentLine.indexOf(QLatin1Char('\n'));
+        if (end < 0)
+            return;
+        m_awaitingAgent = false;
+        const int port = DebugSession::agentPort(m_agentLine.left(end));
+        text = port > 0 ? m_agentLine.mid(end + 1) : m_agentLine;
+        m_agentLine.clear();
+        if (port > 0)
+            emit agentListening(port);
+    }
+    add(RunOutput::Kind::Output, text);
 }
 
 void ProgramRun::readErrors()

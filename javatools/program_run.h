@@ -53,6 +53,9 @@ public:
     // Stops the program if it still runs.
     ~ProgramRun() override;
 
+    // Launcher options before the class: a debug agent's (DebugSession),
+    // whose first line, the port it listens on, is taken out of the output.
+    void setDebugAgent(const QStringList &options);
     // `java` is the launcher to start (the one on the search path by default).
     void start(const QString &java = QStringLiteral("java"));
     bool isRunning() const { return m_process.state() != QProcess::NotRunning; }
@@ -74,6 +77,8 @@ public:
     bool wasStopped() const { return m_stopped; }
     int exitCode() const { return m_exitCode; }
     qint64 elapsedMs() const { return m_elapsedMs; }
+    // The last line typed, if any.
+    std::optional<QString> lastInput() const { return m_lastInput; }
     // The run-time errors explained so far.
     const QList<RunOutput> &explanations() const { return m_explanations; }
 
@@ -82,6 +87,8 @@ signals:
     void output(const QList<RunOutput> &pieces);
     // After the last output.
     void finished();
+    // The debug agent listens on `port`, the program waiting for it.
+    void agentListening(int port);
 
 private:
     void readOutput();
@@ -101,6 +108,9 @@ private:
     QStringDecoder m_outDecoder{QStringDecoder::Utf8};
     QStringDecoder m_errDecoder{QStringDecoder::Utf8};
     QString m_errPartial; // error output after its last line break
+    QStringList m_agentOptions;
+    QString m_agentLine;  // output until the agent's line is whole
+    bool m_awaitingAgent = false;
     RuntimeErrorReader m_reader;
     QSet<QString> m_studentFiles;
     std::optional<QString> m_lastInput;

@@ -12,7 +12,7 @@ build=${1:-build}
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 fi
-cmake --build "$build" --target tavessa lumenta tavessa_compiler_jar >/dev/null
+cmake --build "$build" --target tavessa lumenta tavessa_compiler_jar tavessa_debugger_jar >/dev/null
 rm -f "$build"/tavessa_*.deb
 (cd "$build" && cpack -G DEB >cpack.log 2>&1) || { cat "$build/cpack.log" >&2; exit 1; }
 debs=("$build"/tavessa_*.deb)
@@ -63,6 +63,13 @@ check_tree() {
     [[ "$answer" == "ready result ok " && -f "$scratch/compile/Ola.class" ]] \
         || fail "$what: the compile helper answered '$answer'"
     rm -rf "$scratch/compile"
+
+    # The debugger helper lies beside tavessa and answers for a folder.
+    local debugger=$appdir/tavessa-debugger.jar
+    [ -f "$debugger" ] || fail "$what: no tavessa-debugger.jar beside tavessa"
+    answer=$(printf 'folder\t%s\nbreak\tOla.java\t1\n' "$scratch" \
+        | timeout 60 java -jar "$debugger" 2>&1 | tr '\n' ' ')
+    [[ "$answer" == $'nocode\tOla.java\t1 ' ]] || fail "$what: the debugger helper answered '$answer'"
 
     for entry in "$share"/applications/*.desktop; do
         local exec icon

@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     qt6-translations-l10n
     fonts-liberation2 fonts-dejavu-core
-    xterm
+    xterm xvfb
     appstream desktop-file-utils dpkg-dev
     # The fuzz targets: clang with libFuzzer and the sanitizer runtimes.
     clang libclang-rt-14-dev

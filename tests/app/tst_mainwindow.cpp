@@ -116,7 +116,7 @@ private slots:
                                      "spdbimprimir", "spdbrecortar", "spdbcopiar", "spdbcolar",
                                      "spdblocalizar", "spdbsubstituir", "spdbdesfazer",
                                      "spdbrefazer", "spdbajuda", "spdbcompilar", "spdbexecutar",
-                                     "spdbexecutarnotavessa", "spdbprompt", "spdbapplethtml"}));
+                                     "spdbexecutarnotavessa", "spdbdepurar", "spdbprompt", "spdbapplethtml"}));
         QCOMPARE(w.button("SpeedButton2")->toolTip(), QString("Fechar (Ctrl + W)"));
         QCOMPARE(w.row("grppadrao")->height(), 34);
         QCOMPARE(w.row("grpmetodos")->height(), 61);

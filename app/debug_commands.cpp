@@ -1,0 +1,240 @@
+#include "app/debug_commands.h"
+
+#include "app/document_manager.h"
+#include "app/file_commands.h"
+#include "app/java_document.h"
+#include "app/run_commands.h"
+#include "app/variables_panel.h"
+#include "common/message_boxes.h"
+#include "javatools/compiler_explanations.h"
+#include "javatools/debug_session.h"
+#include "javatools/program_run.h"
+#include "javatools/runtime_errors.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+DebugCommands::DebugCommands(DocumentManager &documents, RunCommands &runs, FileCommands &files,
+                             VariablesPanel &panel, QWidget *window, std::function<void()> showPanel)
+    : m_documents(documents), m_runs(runs), m_files(files), m_panel(panel), m_window(window),
+      m_showPanel(std::move(showPanel))
+{
+    connect(&panel, &VariablesPanel::frameChosen, this, &DebugCommands::showFrame);
+    // A click in the gutter while the program runs reaches it too.
+    connect(&documents, &DocumentManager::documentAdded, this, [this](JavaDocument *document) {
+        connect(document, &JavaDocument::breakpointsChanged, this, &DebugCommands::syncBreakpoints);
+    });
+    connect(&panel, &VariablesPanel::expandRequested, this, [this](qint64 id, int first) {
+        if (m_session)
+            m_session->expand(id, first);
+    });
+}
+
+DebugCommands::~DebugCommands() = default;
+
+void DebugCommands::Debug()
+{
+    ProgramRun *run = m_runs.start(true);
+    if (!run)
+        return;
+    finish();
+    m_run = run;
+    m_session = std::make_unique<DebugSession>(run->folder(), run->className());
+    m_sent.clear();
+    syncBreakpoints();
+
+    DebugSession *session = m_session.get();
+    connect(run, &ProgramRun::agentListening, session, &DebugSession::attach);
+    // Only this run's end ends this session, not the end of one stopped for it.
+    connect(run, &ProgramRun::finished, this, [this, run] {
+        if (m_run == run)
+            finish();
+    });
+    connect(run, &QObject::destroyed, this, [this] {
+        if (!m_run)
+            finish();
+    });
+    connect(session, &DebugSession::paused, this, &DebugCommands::showStop);
+    connect(session, &DebugSession::resumed, this, [this] {
+        clearLine();
+        m_panel.showRunning();
+        emit pausedChanged(false);
+    });
+    connect(session, &DebugSession::variablesShown, this, [this](int frame) {
+        const DebugFrame f = m_session->frames().value(frame);
+        m_panel.showVariables(f.className + QLatin1Char('.') + f.method, m_session->variables());
+    });
+    connect(session, &DebugSession::expanded, &m_panel, &VariablesPanel::showChildren);
+    connect(session, &DebugSession::breakpointDropped, this, [this](const QString &file, int line) {
+        const QString path = QDir(m_run ? m_run->folder() : QString()).filePath(file);
+        if (JavaDocument *document = m_documents.findByPath(path))
+            document->removeBreakpoint(line - 1);
+    });
+    connect(session, &DebugSession::failed, this, [this](const QString &message) {
+        if (m_run)
+            m_run->stop();
+        messages::warning(m_window, message);
+    });
+    m_panel.showRunning();
+    m_showPanel();
+}
+
+// The breakpoints of the open documents of the program's folder; a document
+// edited since the program started keeps what was sent, since its lines no
+// longer match the running code.
+DebugCommands::Breakpoints DebugCommands::breakpointsOfFolder() const
+{
+    Breakpoints result;
+    QSet<QString> edited;
+    for (JavaDocument *document : m_documents.documents()) {
+        if (document->filePath().isEmpty() || QFileInfo(document->folder()) != QFileInfo(m_run->folder()))
+            continue;
+        const QString file = QFileInfo(document->filePath()).fileName();
+        if (document->isModified()) {
+            edited.insert(file);
+            continue;
+        }
+        for (const int line : document->breakpointLines())
+            result.insert({file, line + 1});
+    }
+    for (const auto &breakpoint : m_sent) {
+        if (edited.contains(breakpoint.first))
+            result.insert(breakpoint);
+    }
+    return result;
+}
+
+void DebugCommands::syncBreakpoints()
+{
+    if (!m_session || !m_run)
+        return;
+    const Breakpoints now = breakpointsOfFolder();
+    for (const auto &[file, line] : m_sent - now)
+        m_session->removeBreakpoint(file, line);
+    for (const auto &[file, line] : now - m_sent)
+        m_session->addBreakpoint(file, line);
+    m_sent = now;
+}
+
+void DebugCommands::StepOver()
+{
+    if (m_session)
+        m_session->stepOver();
+}
+
+void DebugCommands::StepInto()
+{
+    if (m_session)
+        m_session->stepInto();
+}
+
+void DebugCommands::StepOut()
+{
+    if (m_session)
+        m_session->stepOut();
+}
+
+void DebugCommands::Continue()
+{
+    if (m_session)
+        m_session->resume();
+}
+
+void DebugCommands::showStop()
+{
+    const DebugSession &session = *m_session;
+    const QString folder = m_run ? m_run->folder() : QString();
+    const auto isStudents = [&folder](const QString &file) {
+        return !file.isEmpty() && QFileInfo(QDir(folder).filePath(file)).isFile();
+    };
+    // The student's frames first, in the order of the stack, then the others.
+    QList<ShownFrame> frames;
+    for (const bool students : {true, false}) {
+        for (int i = 0; i < session.frames().size(); ++i) {
+            const DebugFrame &f = session.frames().at(i);
+            if (isStudents(f.file) != students)
+                continue;
+            const QString simple = f.className.mid(f.className.lastIndexOf(QLatin1Char('.')) + 1);
+            frames.append({i, QStringLiteral("%1.%2 (%3:%4)").arg(simple, f.method, f.file).arg(f.line), students});
+        }
+    }
+    QString where;
+    switch (session.reason()) {
+    case DebugSession::Reason::Start:
+        where = QStringLiteral("Parado no começo do main: linha %1 de %2.");
+        break;
+    case DebugSession::Reason::Breakpoint:
+        where = QStringLiteral("Parado no ponto de parada da linha %1 de %2.");
+        break;
+    case DebugSession::Reason::Step:
+        where = QStringLiteral("Linha %1 de %2.");
+        break;
+    case DebugSession::Reason::Exception:
+        where = QStringLiteral("O programa parou por um erro na linha %1 de %2: ");
+        break;
+    }
+    where = where.arg(session.line()).arg(session.file());
+    if (session.reason() == DebugSession::Reason::Exception) {
+        RuntimeError error{session.exceptionText(), QStringLiteral("main"), {}, {}, {}};
+        for (const DebugFrame &f : session.frames())
+            error.frames.append({f.className, f.method, f.file, f.line});
+        const RunFacts facts{isStudents, m_run ? m_run->lastInput() : std::nullopt};
+        const auto explained = RuntimeExplanations::standard().explain(error, facts);
+        where += session.exceptionText()
+                 + (explained ? QLatin1Char('\n') + CompilerExplanations::linePrefix().trimmed()
+                                    + QLatin1Char(' ') + explained->text
+                              : QString());
+    }
+    const DebugFrame shown = session.frames().value(session.frameShown());
+    m_panel.showStop(where, frames, session.frameShown(), shown.className + QLatin1Char('.') + shown.method,
+                     session.variables());
+    showLine(session.file(), session.line());
+    emit pausedChanged(true);
+}
+
+void DebugCommands::showFrame(int index)
+{
+    if (!m_session || !m_session->isPaused())
+        return;
+    m_session->selectFrame(index);
+    const DebugFrame frame = m_session->frames().value(index);
+    showLine(frame.file, frame.line);
+}
+
+// The line lit up in its document, which comes forward (opened when it is a
+// file of the program's folder not open yet).
+void DebugCommands::showLine(const QString &file, int line)
+{
+    clearLine();
+    if (!m_run || file.isEmpty() || line <= 0)
+        return;
+    const QString path = QDir::cleanPath(QDir(m_run->folder()).filePath(file));
+    JavaDocument *document = m_documents.findByPath(path);
+    if (!document && QFileInfo(path).isFile())
+        document = m_files.openFile(path);
+    if (!document)
+        return;
+    m_documents.setActive(document);
+    document->setExecutionLine(line - 1);
+    document->showCodeLine(line - 1);
+    m_lit = document;
+}
+
+void DebugCommands::clearLine()
+{
+    if (m_lit)
+        m_lit->setExecutionLine(-1);
+    m_lit = nullptr;
+}
+
+void DebugCommands::finish()
+{
+    clearLine();
+    if (!m_session)
+        return;
+    // The session may be the sender: it goes once its signal is done.
+    m_session.release()->deleteLater();
+    m_run = nullptr;
+    m_panel.showEnded();
+    emit pausedChanged(false);
+}

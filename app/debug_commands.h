@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <utility>
+
+class DebugSession;
+class DocumentManager;
+class FileCommands;
+class JavaDocument;
+class ProgramRun;
+class RunCommands;
+class VariablesPanel;
+class QWidget;
+
+// "Depurar": the active document's program runs in the console under the
+// debugger, stopping at the breakpoints of the documents of its folder (or
+// at the first line of main); each stop lights up its line in the editor
+// (the document of that file comes forward) and fills the variables panel.
+class DebugCommands : public QObject
+{
+    Q_OBJECT
+public:
+    DebugCommands(DocumentManager &documents, RunCommands &runs, FileCommands &files,
+                  VariablesPanel &panel, QWidget *window, std::function<void()> showPanel);
+    ~DebugCommands() override;
+
+    void Debug();
+    void StepOver();
+    void StepInto();
+    void StepOut();
+    void Continue();
+    // The session of the program being debugged, null when none.
+    DebugSession *session() const { return m_session.get(); }
+
+signals:
+    // The program stopped (the stepping commands apply) or runs on.
+    void pausedChanged(bool paused);
+
+private:
+    void showStop();
+    void showFrame(int index);
+    void showLine(const QString &file, int line);
+    void clearLine();
+    void finish();
+    using Breakpoints = QSet<std::pair<QString, int>>; // file name, 1-based line
+    Breakpoints breakpointsOfFolder() const;
+    void syncBreakpoints();
+
+    DocumentManager &m_documents;
+    RunCommands &m_runs;
+    FileCommands &m_files;
+    VariablesPanel &m_panel;
+    QWidget *m_window;
+    std::function<void()> m_showPanel;
+    std::unique_ptr<DebugSession> m_session;
+    QPointer<ProgramRun> m_run;
+    QPointer<JavaDocument> m_lit; // the document whose line is lit up
+    Breakpoints m_sent;           // what the session was told
+};

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "javatools/debug_session.h"
+
+#include <QHash>
+#include <QWidget>
+
+class QAction;
+class QHBoxLayout;
+class QLabel;
+class QListWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// A frame of the call stack as the panel lists it.
+struct ShownFrame
+{
+    int index = 0;       // in the session's stack
+    QString label;       // "Soma.somar (Soma.java:12)"
+    bool students = true;
+};
+
+// The panel "Variáveis" shown while debugging: the stepping buttons, where
+// the program stands, its variables (values that changed in the last step
+// lit up; arrays and objects open into their elements and fields, long
+// arrays a page at a time) and the call stack.
+class VariablesPanel : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit VariablesPanel(QWidget *parent = nullptr);
+
+    // A button on the panel's bar showing `action`.
+    void addButton(QAction *action);
+
+    void showRunning();
+    void showEnded();
+    // A stop: where, why, the stack (the frame shown selected) and the variables.
+    void showStop(const QString &where, const QList<ShownFrame> &frames, int frameShown,
+                  const QString &method, const QList<DebugVariable> &variables);
+    // The variables of another frame, chosen in the stack.
+    void showVariables(const QString &method, const QList<DebugVariable> &variables);
+    void showChildren(qint64 id, const QList<DebugVariable> &children, int next);
+
+    QTreeWidget *tree() const { return m_tree; }
+    QListWidget *stack() const { return m_stack; }
+    QLabel *state() const { return m_state; }
+
+signals:
+    void frameChosen(int index);
+    void expandRequested(qint64 id, int first);
+
+private:
+    void fill(QTreeWidgetItem *parent, const QList<DebugVariable> &variables, const QString &keyPrefix,
+              bool markChanges);
+    QTreeWidgetItem *itemFor(const DebugVariable &variable);
+
+    QHBoxLayout *m_bar;
+    QLabel *m_state;
+    QTreeWidget *m_tree;
+    QListWidget *m_stack;
+    // The values of the last stop, by method and name: what "changed" means.
+    QHash<QString, QString> m_previous;
+    QString m_previousMethod;
+    QHash<qint64, QTreeWidgetItem *> m_waiting; // asked to expand
+    bool m_filling = false;
+};

@@ -1,0 +1,235 @@
+#include "javatools/debug_session.h"
+
+#include "javatools/helper_protocol.h"
+#include "javatools/process_runner.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+
+const QString kNoHelper = QStringLiteral(
+    "O depurador não pôde começar: falta o arquivo tavessa-debugger.jar ao lado do Tavessa, ou o "
+    "java não foi encontrado. Reinstale o Tavessa.");
+const QString kNoDebugModule = QStringLiteral(
+    "O depurador precisa do módulo jdk.jdi, que vem com o JDK completo (pacote openjdk-17-jdk). "
+    "Este Java não o tem: instale o JDK para depurar; o programa ainda pode ser executado.");
+
+} // namespace
+
+DebugSession::DebugSession(const QString &folder, const QString &mainClass, const QString &jarPath,
+                           QObject *parent)
+    : QObject(parent), m_folder(folder), m_mainClass(mainClass),
+      m_jarPath(jarPath.isEmpty()
+                    ? QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("tavessa-debugger.jar"))
+                    : jarPath)
+{
+}
+
+DebugSession::~DebugSession()
+{
+    if (!m_process)
+        return;
+    m_process->disconnect(this);
+    m_process->kill();
+    m_process->waitForFinished(2000);
+}
+
+QStringList DebugSession::agentOptions()
+{
+    return {QStringLiteral("-agentlib:jdwp=transport=dt_socket,server=y,suspend=y,address=127.0.0.1:0")};
+}
+
+int DebugSession::agentPort(const QString &line)
+{
+    static const QRegularExpression listening(
+        QStringLiteral("^Listening for transport dt_socket at address: (\\d+)\\s*$"));
+    const QRegularExpressionMatch match = listening.match(line);
+    return match.hasMatch() ? match.captured(1).toInt() : 0;
+}
+
+qint64 DebugSession::helperProcessId() const
+{
+    return m_process && m_process->state() != QProcess::NotRunning ? m_process->processId() : 0;
+}
+
+void DebugSession::addBreakpoint(const QString &file, int line)
+{
+    if (m_process)
+        send({QStringLiteral("break"), file, QString::number(line)});
+    else
+        m_breakpoints.append({file, line});
+}
+
+void DebugSession::removeBreakpoint(const QString &file, int line)
+{
+    if (m_process)
+        send({QStringLiteral("clear"), file, QString::number(line)});
+    else
+        m_breakpoints.removeAll(std::pair(file, line));
+}
+
+void DebugSession::attach(int port)
+{
+    const QString java = ProcessRunner::findProgram(QStringLiteral("java"));
+    if (java.isEmpty() || !QFileInfo(m_jarPath).isFile()) {
+        emit failed(kNoHelper);
+        return;
+    }
+    m_process = std::make_unique<QProcess>();
+    m_process->setProgram(java);
+    m_process->setArguments({QStringLiteral("-XX:+UseSerialGC"), QStringLiteral("-XX:TieredStopAtLevel=1"),
+                             QStringLiteral("-Dfile.encoding=UTF-8"), QStringLiteral("-jar"), m_jarPath});
+    m_process->setStandardErrorFile(QProcess::nullDevice());
+    connect(m_process.get(), &QProcess::readyReadStandardOutput, this, &DebugSession::readLines);
+    connect(m_process.get(), &QProcess::finished, this, &DebugSession::helperGone);
+    connect(m_process.get(), &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            helperGone();
+    });
+    m_process->start();
+    send({QStringLiteral("folder"), m_folder});
+    send({QStringLiteral("main"), m_mainClass});
+    for (const auto &[file, line] : std::exchange(m_breakpoints, {}))
+        send({QStringLiteral("break"), file, QString::number(line)});
+    send({QStringLiteral("attach"), QString::number(port)});
+}
+
+void DebugSession::send(const QStringList &fields)
+{
+    if (m_process)
+        m_process->write(helperprotocol::line(fields));
+}
+
+// A step, a continue: the program runs until the helper reports a stop.
+void DebugSession::stepOver()
+{
+    if (m_paused)
+        send({QStringLiteral("over")});
+}
+
+void DebugSession::stepInto()
+{
+    if (m_paused)
+        send({QStringLiteral("into")});
+}
+
+void DebugSession::stepOut()
+{
+    if (m_paused)
+        send({QStringLiteral("out")});
+}
+
+void DebugSession::resume()
+{
+    if (m_paused)
+        send({QStringLiteral("continue")});
+}
+
+void DebugSession::selectFrame(int index)
+{
+    if (m_paused && index >= 0 && index < m_frames.size())
+        send({QStringLiteral("frame"), QString::number(index)});
+}
+
+void DebugSession::expand(qint64 id, int first)
+{
+    if (m_paused && id != 0)
+        send({QStringLiteral("expand"), QString::number(id), QString::number(first)});
+}
+
+void DebugSession::readLines()
+{
+    m_pending += m_process->readAllStandardOutput();
+    for (qsizetype end = m_pending.indexOf('\n'); end >= 0; end = m_pending.indexOf('\n')) {
+        const QByteArray line = m_pending.left(end);
+        m_pending.remove(0, end + 1);
+        take(helperprotocol::fields(line));
+    }
+}
+
+void DebugSession::take(const QStringList &f)
+{
+    const QString &what = f.value(0);
+    if (what == QLatin1String("attached")) {
+        m_attached = true;
+        emit attached();
+    } else if (what == QLatin1String("nocode")) {
+        emit breakpointDropped(f.value(1), f.value(2).toInt());
+    } else if (what == QLatin1String("exception")) {
+        m_exception = f.value(1);
+    } else if (what == QLatin1String("stopped")) {
+        static const QHash<QString, Reason> reasons = {{"start", Reason::Start},
+                                                       {"breakpoint", Reason::Breakpoint},
+                                                       {"step", Reason::Step},
+                                                       {"exception", Reason::Exception}};
+        m_reason = reasons.value(f.value(1), Reason::Step);
+        if (m_reason != Reason::Exception)
+            m_exception.clear();
+        m_file = f.value(2);
+        m_line = f.value(3).toInt();
+        m_frameShown = f.value(4).toInt();
+        m_frames.clear();
+        m_reading = Reading::Stack;
+        m_stopComplete = false;
+    } else if (what == QLatin1String("frame") && m_reading == Reading::Stack) {
+        m_frames.append({f.value(1), f.value(2), f.value(3), f.value(4).toInt()});
+    } else if (what == QLatin1String("vars")) {
+        m_list.clear();
+        m_listNext = 0;
+        if (f.value(1) == QLatin1String("frame")) {
+            m_reading = Reading::FrameVariables;
+            m_listFrame = f.value(2).toInt();
+        } else {
+            m_reading = Reading::Children;
+            m_listId = f.value(2).toLongLong();
+        }
+    } else if (what == QLatin1String("var")) {
+        m_list.append({f.value(1), f.value(2), f.value(3), f.value(4).toLongLong()});
+    } else if (what == QLatin1String("more")) {
+        m_listNext = f.value(2).toInt();
+    } else if (what == QLatin1String("end")) {
+        if (m_reading == Reading::Stack) {
+            // The variables of the frame shown follow.
+            m_stopComplete = true;
+        } else if (m_reading == Reading::FrameVariables) {
+            m_variables = m_list;
+            m_frameShown = m_listFrame;
+            if (m_stopComplete) {
+                m_stopComplete = false;
+                m_paused = true;
+                emit paused();
+            } else {
+                emit variablesShown(m_listFrame);
+            }
+        } else if (m_reading == Reading::Children) {
+            emit expanded(m_listId, m_list, m_listNext);
+        }
+        m_reading = Reading::Nothing;
+    } else if (what == QLatin1String("running")) {
+        m_paused = false;
+        emit resumed();
+    } else if (what == QLatin1String("ended")) {
+        helperGone();
+    } else if (what == QLatin1String("nojdi")) {
+        emit failed(kNoDebugModule);
+    } else if (what == QLatin1String("error") && !m_attached) {
+        m_ended = true;
+        emit failed(QStringLiteral("O depurador não conseguiu se ligar ao programa (%1).").arg(f.value(1)));
+        emit ended();
+    }
+}
+
+void DebugSession::helperGone()
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    m_paused = false;
+    // A helper that never attached could not load the debug interface.
+    if (!m_attached)
+        emit failed(kNoDebugModule);
+    emit ended();
+}

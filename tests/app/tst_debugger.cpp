@@ -1,0 +1,298 @@
+#include "app_fixture.h"
+
+#include "app/debug_commands.h"
+#include "app/file_commands.h"
+#include "app/java_document.h"
+#include "app/run_commands.h"
+#include "app/run_console.h"
+#include "app/variables_panel.h"
+#include "editor/syn_memo.h"
+#include "javatools/debug_session.h"
+#include "javatools/program_run.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include <csignal>
+
+// Real programs debugged through the window: stepped with the keys, the
+// variables and the stack checked at each stop.
+class TestDebugger : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Tfrmprincipal> m_window;
+    QTemporaryDir m_work;
+    int m_stops = 0;
+    int m_seen = 0;
+
+    Tfrmprincipal &w() { return *m_window; }
+    DebugSession *session() { return w().debugging().session(); }
+
+    JavaDocument *open(const QString &name, const QByteArray &source)
+    {
+        const QString folder = m_work.filePath(QFileInfo(name).baseName());
+        QDir().mkpath(folder);
+        QFile file(QDir(folder).filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(source) != source.size())
+            return nullptr;
+        file.close();
+        return w().files().openFile(file.fileName());
+    }
+
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(w().currentEditor(), Qt::Key(key), modifiers);
+    }
+
+    // Ctrl+F9, counting the stops of the session it starts.
+    void debug()
+    {
+        m_stops = 0;
+        m_seen = 0;
+        key(Qt::Key_F9, Qt::ControlModifier);
+        if (session())
+            connect(session(), &DebugSession::paused, this, [this] { ++m_stops; });
+    }
+    // Waits for the next stop; its line.
+    int stop()
+    {
+        const int seen = m_seen;
+        if (!QTest::qWaitFor([this, seen] { return session() && m_stops > seen; }, 30000))
+            return -1;
+        m_seen = m_stops;
+        return session()->line();
+    }
+    int step(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        this->key(key, modifiers);
+        return stop();
+    }
+
+    // The value the variables panel shows for `name`, and whether it is lit.
+    QString shown(const QString &name, bool *changed = nullptr)
+    {
+        const QList<QTreeWidgetItem *> items = w().variables()->tree()->findItems(name, Qt::MatchExactly);
+        if (items.isEmpty())
+            return QStringLiteral("(ausente)");
+        if (changed)
+            *changed = items.first()->background(1) != QBrush();
+        return items.first()->text(1);
+    }
+
+    static bool alive(qint64 pid) { return pid > 0 && ::kill(pid_t(pid), 0) == 0; }
+
+private slots:
+    void initTestCase()
+    {
+        QApplication::setApplicationName(QStringLiteral("Korvine 4.0"));
+        if (QStandardPaths::findExecutable("java").isEmpty())
+            QSKIP("no java on the search path");
+        QVERIFY(QFileInfo::exists(QStringLiteral(TAVESSA_BUILD_DIR "/tavessa-debugger.jar")));
+        // The helper is looked for beside the executable, as installed.
+        const QString jar = QDir(QCoreApplication::applicationDirPath()).filePath("tavessa-debugger.jar");
+        QFile::remove(jar);
+        QVERIFY(QFile::copy(QStringLiteral(TAVESSA_BUILD_DIR "/tavessa-debugger.jar"), jar));
+    }
+
+    void init()
+    {
+        m_window = std::make_unique<Tfrmprincipal>(m_work.path());
+        QVERIFY(appfixture::showWindow(w()));
+    }
+    void cleanup() { m_window.reset(); }
+
+    // No breakpoint: it stops on main's first line; each F8 lights up the
+    // next line, and the variable that changed is marked.
+    void aLoopSteppedLineByLine()
+    {
+        JavaDocument *document = open("Soma.java", "public class Soma {\n"
+                                                   "    public static void main(String[] args) {\n"
+                                                   "        int[] notas = {7, 8, 5};\n"
+                                                   "        int soma = 0;\n"
+                                                   "        for (int i = 0; i < notas.length; i++) {\n"
+                                                   "            soma += notas[i];\n"
+                                                   "        }\n"
+                                                   "        System.out.println(\"soma \" + soma);\n"
+                                                   "    }\n"
+                                                   "}\n");
+        QVERIFY(document);
+        debug();
+        QCOMPARE(stop(), 3);
+        QCOMPARE(document->executionLine(), 2);
+        QCOMPARE(w().currentEditor()->ExecutionLine(), 2);
+        QVERIFY(w().variables()->isVisible());
+        QCOMPARE(step(Qt::Key_F8), 4);
+        QCOMPARE(shown("notas"), QStringLiteral("int[3]"));
+        QCOMPARE(step(Qt::Key_F8), 5);
+        QCOMPARE(shown("soma"), QStringLiteral("0"));
+        // A breakpoint set while the program runs; F12 goes to it.
+        document->toggleBreakpoint(5);
+        QCOMPARE(step(Qt::Key_F12), 6);
+        QCOMPARE(session()->reason(), DebugSession::Reason::Breakpoint);
+        QCOMPARE(step(Qt::Key_F8), 5);
+        bool changed = false;
+        QCOMPARE(shown("soma", &changed), QStringLiteral("7"));
+        QVERIFY(changed);
+        // A step that ends on the breakpoint is one stop, its change lit.
+        QCOMPARE(step(Qt::Key_F8), 6);
+        QCOMPARE(shown("i", &changed), QStringLiteral("1"));
+        QVERIFY(changed);
+        QCOMPARE(shown("soma", &changed), QStringLiteral("7"));
+        QVERIFY(!changed);
+        // The array opens into its elements.
+        QTreeWidgetItem *notas = w().variables()->tree()->findItems("notas", Qt::MatchExactly).value(0);
+        QVERIFY(notas);
+        notas->setExpanded(true);
+        QTRY_COMPARE(notas->childCount(), 3);
+        QCOMPARE(notas->child(1)->text(0), QStringLiteral("[1]"));
+        QCOMPARE(notas->child(1)->text(1), QStringLiteral("8"));
+        // Cleared, the breakpoint no longer stops the loop.
+        document->toggleBreakpoint(5);
+        key(Qt::Key_F12);
+        QTRY_VERIFY_WITH_TIMEOUT(!session(), 20000);
+        QVERIFY(w().console()->text().contains(QStringLiteral("soma 20")));
+        QCOMPARE(document->executionLine(), -1);
+    }
+
+    // A breakpoint set with a click in the gutter; F11 enters the student's
+    // recursive method (not println), Shift+F8 leaves it; the stack grows
+    // and shrinks. A breakpoint on a blank line is dropped.
+    void aRecursiveMethodEnteredAndLeft()
+    {
+        JavaDocument *document = open("Fatorial.java", "public class Fatorial {\n"
+                                                       "    static int fatorial(int n) {\n"
+                                                       "        if (n <= 1)\n"
+                                                       "            return 1;\n"
+                                                       "        return n * fatorial(n - 1);\n"
+                                                       "    }\n"
+                                                       "\n"
+                                                       "    public static void main(String[] args) {\n"
+                                                       "        System.out.println(\"início\");\n"
+                                                       "        int r = fatorial(3);\n"
+                                                       "        System.out.println(r);\n"
+                                                       "    }\n"
+                                                       "}\n");
+        QVERIFY(document);
+        TSynMemo *editor = w().currentEditor();
+        const auto gutterClick = [editor](int line) {
+            const QRect rect = editor->cursorRect(QTextCursor(editor->document()->findBlockByNumber(line - 1)));
+            QWidget *gutter = editor->childAt(2, rect.center().y());
+            QTest::mouseClick(gutter, Qt::LeftButton, {}, QPoint(3, rect.center().y()));
+        };
+        gutterClick(10);
+        gutterClick(7);
+        QCOMPARE(document->breakpointLines(), QList<int>({6, 9}));
+        // The breakpoint follows its line when a line is added above it.
+        editor->SetCaretY(1);
+        editor->moveCursor(QTextCursor::EndOfBlock);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(document->breakpointLines(), QList<int>({7, 10}));
+        debug();
+        QCOMPARE(stop(), 11);
+        QCOMPARE(document->breakpointLines(), QList<int>({10}));
+        QCOMPARE(step(Qt::Key_F11), 4);
+        QCOMPARE(session()->frames().size(), 2);
+        QCOMPARE(shown("n"), QStringLiteral("3"));
+        QCOMPARE(step(Qt::Key_F8), 6);
+        QCOMPARE(step(Qt::Key_F11), 4);
+        QCOMPARE(session()->frames().size(), 3);
+        QCOMPARE(shown("n"), QStringLiteral("2"));
+        QCOMPARE(w().variables()->stack()->count(), 3);
+        // Choosing the caller's frame shows its variables.
+        w().variables()->stack()->setCurrentRow(1);
+        QTRY_COMPARE(shown("n"), QStringLiteral("3"));
+        QCOMPARE(step(Qt::Key_F8, Qt::ShiftModifier), 6);
+        QCOMPARE(session()->frames().size(), 2);
+        key(Qt::Key_F12);
+        QTRY_VERIFY_WITH_TIMEOUT(!session(), 20000);
+        QVERIFY(w().console()->text().contains(QStringLiteral("\n6\n")));
+    }
+
+    // An uncaught exception stops the program at the student's line, with
+    // the Portuguese explanation; "Parar" then leaves no process behind.
+    void anExceptionStopsAtItsLineAndStopLeavesNothing()
+    {
+        JavaDocument *document = open("Divide.java", "public class Divide {\n"
+                                                     "    static int media(int soma, int n) {\n"
+                                                     "        return soma / n;\n"
+                                                     "    }\n"
+                                                     "    public static void main(String[] args) {\n"
+                                                     "        System.out.println(media(10, 0));\n"
+                                                     "    }\n"
+                                                     "}\n");
+        QVERIFY(document);
+        debug();
+        QCOMPARE(stop(), 6);
+        QCOMPARE(step(Qt::Key_F12), 3);
+        QCOMPARE(session()->reason(), DebugSession::Reason::Exception);
+        const QString state = w().variables()->state()->text();
+        QVERIFY2(state.contains(QStringLiteral("divisão de inteiros por zero")), qPrintable(state));
+        QCOMPARE(document->executionLine(), 2);
+        const qint64 program = w().runs().current()->processId();
+        const qint64 helper = session()->helperProcessId();
+        QVERIFY(alive(program) && alive(helper));
+        key(Qt::Key_F2, Qt::ControlModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(!session(), 10000);
+        QTRY_VERIFY(!alive(program) && !alive(helper));
+    }
+
+    // A breakpoint in a Swing listener: the program clicks its own button,
+    // and the debugger stops in actionPerformed, on the window's thread.
+    void aBreakpointInASwingListener()
+    {
+        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+        if (qEnvironmentVariableIsEmpty("DISPLAY") && xvfb.isEmpty())
+            QSKIP("no display for the Swing program");
+        QProcess display;
+        if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+            display.start(xvfb, {QStringLiteral(":97"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+            QVERIFY(display.waitForStarted());
+            QTest::qWait(500);
+            qputenv("DISPLAY", ":97");
+        }
+        JavaDocument *document = open("Janela.java",
+            "import javax.swing.*;\n"
+            "public class Janela {\n"
+            "    public static void main(String[] args) {\n"
+            "        SwingUtilities.invokeLater(() -> {\n"
+            "            JFrame f = new JFrame(\"Janela\");\n"
+            "            JButton b = new JButton(\"Clique\");\n"
+            "            b.addActionListener(e -> {\n"
+            "                String texto = b.getText();\n"
+            "                System.out.println(\"clicado: \" + texto);\n"
+            "                f.dispose();\n"
+            "            });\n"
+            "            f.add(b);\n"
+            "            f.pack();\n"
+            "            f.setVisible(true);\n"
+            "            b.doClick();\n"
+            "        });\n"
+            "    }\n"
+            "}\n");
+        QVERIFY(document);
+        document->toggleBreakpoint(8);
+        debug();
+        QCOMPARE(stop(), 9);
+        QVERIFY(session()->frames().first().method.contains(QStringLiteral("lambda")));
+        QCOMPARE(shown("texto"), QStringLiteral("\"Clique\""));
+        key(Qt::Key_F12);
+        QTRY_VERIFY_WITH_TIMEOUT(w().console()->text().contains(QStringLiteral("clicado: Clique")), 20000);
+        key(Qt::Key_F2, Qt::ControlModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(!session(), 10000);
+        if (display.state() == QProcess::Running) {
+            qunsetenv("DISPLAY");
+            display.kill();
+            display.waitForFinished();
+        }
+    }
+};
+
+QTEST_MAIN(TestDebugger)
+#include "tst_debugger.moc"
