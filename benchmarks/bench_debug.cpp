@@ -1,0 +1,120 @@
+// Stepping through a program under "Depurar": the time from the step key
+// to the new line lit up in the editor (and the variables panel filled,
+// which happens before), for F8 over lines that call println and for F11
+// into the student's own method; and the time from Ctrl+F9 to the first
+// stop, which includes the compile and two virtual machines starting.
+#include "bench_support.h"
+
+#include "app/debug_commands.h"
+#include "app/file_commands.h"
+#include "app/java_document.h"
+#include "app/main_window.h"
+#include "editor/syn_memo.h"
+#include "javatools/debug_session.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+namespace {
+
+// Presses `key` on the editor as the keyboard would and waits until the
+// editor shows the next stop's line; its delay in ms, -1 when none came.
+double stepMs(Tfrmprincipal &window, int key, int *line)
+{
+    TSynMemo *editor = window.currentEditor();
+    DebugSession *session = window.debugging().session();
+    bool stopped = false;
+    const auto connection = QObject::connect(session, &DebugSession::paused, [&] { stopped = true; });
+    QElapsedTimer clock;
+    clock.start();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(editor, &press);
+    while (!stopped && clock.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    QObject::disconnect(connection);
+    editor = window.currentEditor();
+    if (!stopped || editor->ExecutionLine() < 0)
+        return -1;
+    editor->viewport()->repaint();
+    *line = editor->ExecutionLine() + 1;
+    return clock.nsecsElapsed() / 1e6;
+}
+
+void report(QTextStream &out, const char *what, const std::vector<double> &delays)
+{
+    out << what << ": " << delays.size() << " steps, median " << median(delays) << " ms, worst "
+        << *std::max_element(delays.begin(), delays.end()) << " ms\n";
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTextStream out(stdout);
+    const QDir here(QCoreApplication::applicationDirPath());
+    for (const char *jar : {"tavessa-compiler.jar", "tavessa-debugger.jar"}) {
+        QFile::remove(here.filePath(jar));
+        QFile::copy(QStringLiteral(TAVESSA_BUILD_DIR "/") + jar, here.filePath(jar));
+    }
+
+    QTemporaryDir folder;
+    QFile source(folder.filePath("Passos.java"));
+    if (!source.open(QIODevice::WriteOnly))
+        return 1;
+    source.write("public class Passos {\n"
+                 "    static int dobro(int x) {\n"
+                 "        int r = x * 2;\n"
+                 "        return r;\n"
+                 "    }\n"
+                 "    public static void main(String[] args) {\n"
+                 "        int soma = 0;\n"
+                 "        for (int i = 0; i < 1000; i++) {\n"
+                 "            soma += dobro(i);\n"
+                 "            System.out.println(\"soma \" + soma);\n"
+                 "        }\n"
+                 "    }\n"
+                 "}\n");
+    source.close();
+
+    Tfrmprincipal window;
+    window.show();
+    if (!window.files().openFile(source.fileName()))
+        return 1;
+    QElapsedTimer clock;
+    clock.start();
+    window.menuItem(QStringLiteral("Depurar1"))->trigger();
+    while (!(window.debugging().session() && window.debugging().session()->isPaused()) && clock.elapsed() < 60000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    const double firstStopMs = clock.nsecsElapsed() / 1e6;
+    if (!window.debugging().session() || !window.debugging().session()->isPaused()) {
+        out << "the program did not stop\n";
+        return 1;
+    }
+
+    std::vector<double> over, into;
+    int line = 0;
+    for (int i = 0; i < 60; ++i) {
+        const double ms = stepMs(window, Qt::Key_F8, &line);
+        if (ms < 0)
+            return 1;
+        over.push_back(ms);
+    }
+    for (int i = 0; i < 60; ++i) {
+        const double ms = stepMs(window, Qt::Key_F11, &line);
+        if (ms < 0)
+            return 1;
+        into.push_back(ms);
+    }
+    out << "from Ctrl+F9 to the first stop (compile, program and helper started): " << firstStopMs << " ms\n";
+    report(out, "F8 over a line (println stepped over)", over);
+    report(out, "F11 into the student's method and on", into);
+    return 0;
+}
