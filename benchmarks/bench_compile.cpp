@@ -42,10 +42,8 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTextStream out(stdout);
-    // The helper lies beside the program, as it is installed.
-    const QString jar = QDir(QCoreApplication::applicationDirPath()).filePath("tavessa-compiler.jar");
-    QFile::remove(jar);
-    if (!QFile::copy(QStringLiteral(TAVESSA_BUILD_DIR "/tavessa-compiler.jar"), jar)) {
+    const HelpersBeside helpers({QStringLiteral("tavessa-compiler.jar")});
+    if (!helpers.ok()) {
         out << "no tavessa-compiler.jar in " TAVESSA_BUILD_DIR "\n";
         return 1;
     }
@@ -82,7 +80,6 @@ int main(int argc, char **argv)
         later.push_back(pressF9());
         alone.push_back(javacAloneMs(folder.path()));
     }
-    QFile::remove(jar);
     if (first < 0 || std::count(later.begin(), later.end(), -1.0)
         || std::count(alone.begin(), alone.end(), -1.0)) {
         out << "a compile failed\n";

@@ -59,11 +59,9 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTextStream out(stdout);
-    const QDir here(QCoreApplication::applicationDirPath());
-    for (const char *jar : {"tavessa-compiler.jar", "tavessa-debugger.jar"}) {
-        QFile::remove(here.filePath(jar));
-        QFile::copy(QStringLiteral(TAVESSA_BUILD_DIR "/") + jar, here.filePath(jar));
-    }
+    const HelpersBeside helpers({QStringLiteral("tavessa-compiler.jar"), QStringLiteral("tavessa-debugger.jar")});
+    if (!helpers.ok())
+        return 1;
 
     QTemporaryDir folder;
     QFile source(folder.filePath("Passos.java"));

@@ -68,9 +68,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTextStream out(stdout);
-    const QString jar = QDir(QCoreApplication::applicationDirPath()).filePath("tavessa-compiler.jar");
-    QFile::remove(jar);
-    QFile::copy(QStringLiteral(TAVESSA_BUILD_DIR "/tavessa-compiler.jar"), jar);
+    const HelpersBeside helpers({QStringLiteral("tavessa-compiler.jar")});
 
     QTemporaryDir folder;
     QFile source(folder.filePath("Muitas.java"));
@@ -131,7 +129,6 @@ int main(int argc, char **argv)
     typing = false;
     typist.join();
     const auto [after, peak] = residentMb();
-    QFile::remove(jar);
     if (!run->hasEnded() || delays.empty()) {
         out << "the run did not end\n";
         return 1;

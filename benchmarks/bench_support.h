@@ -1,7 +1,41 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+
 #include <algorithm>
 #include <vector>
+
+// Tavessa looks for its helpers beside the program, as installed: the
+// build's jars lie beside the benchmark while it runs.
+class HelpersBeside
+{
+public:
+    explicit HelpersBeside(const QStringList &jars)
+    {
+        const QDir here(QCoreApplication::applicationDirPath());
+        for (const QString &jar : jars) {
+            m_placed.append(here.filePath(jar));
+            QFile::remove(m_placed.last());
+            m_ok = QFile::copy(QStringLiteral(TAVESSA_BUILD_DIR "/") + jar, m_placed.last()) && m_ok;
+        }
+    }
+    ~HelpersBeside()
+    {
+        for (const QString &path : m_placed)
+            QFile::remove(path);
+    }
+    HelpersBeside(const HelpersBeside &) = delete;
+    HelpersBeside &operator=(const HelpersBeside &) = delete;
+
+    bool ok() const { return m_ok; }
+
+private:
+    QStringList m_placed;
+    bool m_ok = true;
+};
 
 // The middle value of a benchmark's runs: one slow run (a cache filled, the
 // other core busy) does not move it.

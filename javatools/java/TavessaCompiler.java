@@ -78,7 +78,7 @@ public final class TavessaCompiler {
             } else {
                 int blank = line.indexOf(' ');
                 if (blank > 0)
-                    request.put(line.substring(0, blank), unescape(line.substring(blank + 1)));
+                    request.put(line.substring(0, blank), HelperText.unescaped(line.substring(blank + 1)));
             }
         }
     }
@@ -135,7 +135,7 @@ public final class TavessaCompiler {
             succeeded = task.call();
         } catch (RuntimeException | Error failure) {
             // The compiler itself broke: the caller falls back to javac.
-            out.println("result broken " + escape(String.valueOf(failure)));
+            out.println("result broken " + HelperText.escaped(String.valueOf(failure)));
             files.close();
             return;
         }
@@ -145,7 +145,7 @@ public final class TavessaCompiler {
         // The output ends with a line break, not with an empty line.
         int count = lines.length > 0 && lines[lines.length - 1].isEmpty() ? lines.length - 1 : lines.length;
         for (int i = 0; i < count; i++)
-            out.println("text " + escape(lines[i]));
+            out.println("text " + HelperText.escaped(lines[i]));
         for (String diagnostic : diagnostics)
             out.println("diag " + diagnostic);
         out.println(succeeded ? "result ok" : "result fail");
@@ -223,38 +223,10 @@ public final class TavessaCompiler {
             line.append(d.getKind()).append('\t').append(d.getCode())
                     .append('\t').append(d.getLineNumber()).append('\t').append(d.getColumnNumber())
                     .append('\t').append(d.getStartPosition()).append('\t').append(d.getEndPosition())
-                    .append('\t').append(escape(file));
+                    .append('\t').append(HelperText.escaped(file));
             for (Object argument : d.getArgs())
-                line.append('\t').append(escape(String.valueOf(argument)));
+                line.append('\t').append(HelperText.escaped(String.valueOf(argument)));
             return line.toString();
         }
-    }
-
-    static String escape(String value) {
-        StringBuilder escaped = new StringBuilder(value.length());
-        for (char c : value.toCharArray()) {
-            switch (c) {
-            case '\\': escaped.append("\\\\"); break;
-            case '\n': escaped.append("\\n"); break;
-            case '\r': escaped.append("\\r"); break;
-            case '\t': escaped.append("\\t"); break;
-            default: escaped.append(c);
-            }
-        }
-        return escaped.toString();
-    }
-
-    static String unescape(String value) {
-        StringBuilder plain = new StringBuilder(value.length());
-        for (int i = 0; i < value.length(); i++) {
-            char c = value.charAt(i);
-            if (c != '\\' || i + 1 == value.length()) {
-                plain.append(c);
-                continue;
-            }
-            char next = value.charAt(++i);
-            plain.append(next == 'n' ? '\n' : next == 'r' ? '\r' : next == 't' ? '\t' : next);
-        }
-        return plain.toString();
     }
 }

@@ -95,7 +95,7 @@ public final class TavessaDebugger {
         for (String line = in.readLine(); line != null; line = in.readLine()) {
             String[] f = line.split("\t", -1);
             for (int i = 0; i < f.length; ++i)
-                f[i] = unescaped(f[i]);
+                f[i] = HelperText.unescaped(f[i]);
             try {
                 command(f);
             } catch (Exception e) {
@@ -436,26 +436,8 @@ public final class TavessaDebugger {
         for (int i = 0; i < fields.length; ++i) {
             if (i > 0)
                 line.append('\t');
-            line.append(escaped(fields[i]));
+            line.append(HelperText.escaped(fields[i]));
         }
         out.println(line);
-    }
-
-    private static String escaped(String value) {
-        return value.replace("\\", "\\\\").replace("\n", "\\n").replace("\r", "\\r").replace("\t", "\\t");
-    }
-
-    private static String unescaped(String value) {
-        StringBuilder plain = new StringBuilder();
-        for (int i = 0; i < value.length(); ++i) {
-            char c = value.charAt(i);
-            if (c != '\\' || i + 1 == value.length()) {
-                plain.append(c);
-                continue;
-            }
-            char next = value.charAt(++i);
-            plain.append(next == 'n' ? '\n' : next == 'r' ? '\r' : next == 't' ? '\t' : next);
-        }
-        return plain.toString();
     }
 }
