@@ -6,9 +6,10 @@
 #include "javatools/program_run.h"
 
 #include <QAbstractUndoItem>
-#include <algorithm>
 #include <QFileInfo>
 #include <QTextBlock>
+
+#include <algorithm>
 
 // A change of the design inside the text's undo history.
 class FormUndoItem : public QAbstractUndoItem

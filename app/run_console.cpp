@@ -311,7 +311,8 @@ void RunConsole::showState()
     if (!m_run)
         m_state->setText(QStringLiteral("Nenhum programa em execução"));
     else if (live)
-        m_state->setText(QStringLiteral("Executando %1").arg(m_run->className()));
+        m_state->setText((m_run->isDebugged() ? QStringLiteral("Depurando %1") : QStringLiteral("Executando %1"))
+                             .arg(m_run->className()));
     else
         m_state->setText(QStringLiteral("%1 terminou").arg(m_run->className()));
 }

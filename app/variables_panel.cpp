@@ -10,11 +10,15 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 constexpr int IdRole = Qt::UserRole + 1;   // what expanding the item asks for
 constexpr int NextRole = Qt::UserRole + 2; // on "more" items: the next element
 constexpr int FrameRole = Qt::UserRole + 3;
+constexpr int PathRole = Qt::UserRole + 4; // "method/name/[2]/campo": what stays open
 const QColor kChanged(255, 228, 120);
 
 bool isPlaceholder(const QTreeWidgetItem *item)
@@ -66,9 +70,12 @@ VariablesPanel::VariablesPanel(QWidget *parent)
             return;
         delete item->takeChild(0);
         const qint64 id = item->data(0, IdRole).toLongLong();
-        m_waiting.insert(id, item);
+        m_open.insert(item->data(0, PathRole).toString());
+        m_waiting.append({id, item});
         emit expandRequested(id, 0);
     });
+    connect(m_tree, &QTreeWidget::itemCollapsed, this,
+            [this](QTreeWidgetItem *item) { m_open.remove(item->data(0, PathRole).toString()); });
     connect(m_tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) {
         const int next = item->data(0, NextRole).toInt();
         QTreeWidgetItem *parent = item->parent();
@@ -76,7 +83,7 @@ VariablesPanel::VariablesPanel(QWidget *parent)
             return;
         const qint64 id = parent->data(0, IdRole).toLongLong();
         delete item;
-        m_waiting.insert(id, parent);
+        m_waiting.append({id, parent});
         emit expandRequested(id, next);
     });
     connect(m_stack, &QListWidget::currentItemChanged, this, [this](QListWidgetItem *item) {
@@ -108,7 +115,9 @@ void VariablesPanel::showEnded()
     m_tree->clear();
     m_stack->clear();
     m_waiting.clear();
-    m_previous.clear();
+    m_before.clear();
+    m_now.clear();
+    m_open.clear();
     m_previousMethod.clear();
 }
 
@@ -129,28 +138,35 @@ void VariablesPanel::showStop(const QString &where, const QList<ShownFrame> &fra
             m_stack->setCurrentItem(item);
     }
     m_filling = false;
+    // Changes are marked against the last stop in the same method; what was
+    // open there opens again, its elements compared too.
+    m_stopShown = true;
+    m_marking = m_previousMethod == method;
+    m_previousMethod = method;
+    m_before = std::exchange(m_now, {});
     m_tree->clear();
     m_waiting.clear();
-    fill(nullptr, variables, method + QLatin1Char('/'), m_previousMethod == method);
-    m_previous.clear();
-    for (const DebugVariable &variable : variables)
-        m_previous.insert(method + QLatin1Char('/') + variable.name, variable.value);
-    m_previousMethod = method;
+    fill(nullptr, variables, method);
 }
 
 void VariablesPanel::showVariables(const QString &method, const QList<DebugVariable> &variables)
 {
+    m_stopShown = false;
     m_tree->clear();
     m_waiting.clear();
-    fill(nullptr, variables, method + QLatin1Char('/'), false);
+    fill(nullptr, variables, method);
 }
 
 void VariablesPanel::showChildren(qint64 id, const QList<DebugVariable> &children, int next)
 {
-    QTreeWidgetItem *parent = m_waiting.take(id);
-    if (!parent)
+    // Answers come in the order of the requests; one value may be open twice.
+    const auto waiting = std::find_if(m_waiting.begin(), m_waiting.end(),
+                                      [id](const auto &request) { return request.first == id; });
+    if (waiting == m_waiting.end())
         return;
-    fill(parent, children, QString(), false);
+    QTreeWidgetItem *parent = waiting->second;
+    m_waiting.erase(waiting);
+    fill(parent, children, parent->data(0, PathRole).toString());
     if (next > 0) {
         auto *more = new QTreeWidgetItem(parent, {QStringLiteral("(mais elementos…)")});
         more->setData(0, NextRole, next);
@@ -158,23 +174,34 @@ void VariablesPanel::showChildren(qint64 id, const QList<DebugVariable> &childre
     }
 }
 
-void VariablesPanel::fill(QTreeWidgetItem *parent, const QList<DebugVariable> &variables,
-                          const QString &keyPrefix, bool markChanges)
+void VariablesPanel::fill(QTreeWidgetItem *parent, const QList<DebugVariable> &variables, const QString &path)
 {
+    QList<QTreeWidgetItem *> reopen;
     for (const DebugVariable &variable : variables) {
         QTreeWidgetItem *item = itemFor(variable);
+        const QString itemPath = path + QLatin1Char('/') + variable.name;
+        item->setData(0, PathRole, itemPath);
         if (parent)
             parent->addChild(item);
         else
             m_tree->addTopLevelItem(item);
-        const auto before = m_previous.constFind(keyPrefix + variable.name);
-        const bool changed = before == m_previous.cend() || *before != variable.value;
-        if (markChanges && changed) {
+        if (!m_stopShown)
+            continue;
+        m_now.insert(itemPath, variable.value);
+        // A variable that appeared is new; an element only counts when its
+        // value of the last stop is known.
+        const auto before = m_before.constFind(itemPath);
+        const bool changed = before == m_before.cend() ? !parent : *before != variable.value;
+        if (m_marking && changed) {
             for (int column = 0; column < 3; ++column)
                 item->setBackground(column, kChanged);
             item->setToolTip(1, QStringLiteral("Mudou no último passo"));
         }
+        if (variable.id != 0 && m_open.contains(itemPath))
+            reopen.append(item);
     }
+    for (QTreeWidgetItem *item : reopen)
+        item->setExpanded(true);
 }
 
 QTreeWidgetItem *VariablesPanel::itemFor(const DebugVariable &variable)

@@ -3,7 +3,10 @@
 #include "javatools/debug_session.h"
 
 #include <QHash>
+#include <QSet>
 #include <QWidget>
+
+#include <utility>
 
 class QAction;
 class QHBoxLayout;
@@ -51,17 +54,20 @@ signals:
     void expandRequested(qint64 id, int first);
 
 private:
-    void fill(QTreeWidgetItem *parent, const QList<DebugVariable> &variables, const QString &keyPrefix,
-              bool markChanges);
+    void fill(QTreeWidgetItem *parent, const QList<DebugVariable> &variables, const QString &path);
     QTreeWidgetItem *itemFor(const DebugVariable &variable);
 
     QHBoxLayout *m_bar;
     QLabel *m_state;
     QTreeWidget *m_tree;
     QListWidget *m_stack;
-    // The values of the last stop, by method and name: what "changed" means.
-    QHash<QString, QString> m_previous;
+    // Values by path, of the last stop and of this one: what "changed" means.
+    QHash<QString, QString> m_before;
+    QHash<QString, QString> m_now;
     QString m_previousMethod;
-    QHash<qint64, QTreeWidgetItem *> m_waiting; // asked to expand
+    bool m_stopShown = false; // the tree shows the stop's own frame
+    bool m_marking = false;   // ... in the method of the last stop
+    QSet<QString> m_open;     // paths opened by the student
+    QList<std::pair<qint64, QTreeWidgetItem *>> m_waiting; // asked to expand, in order
     bool m_filling = false;
 };

@@ -83,9 +83,8 @@ void ProgramRun::start(const QString &java)
         if (error == QProcess::FailedToStart)
             end();
     });
-    add(RunOutput::Kind::Note, (m_agentOptions.isEmpty() ? QStringLiteral("— Executando %1 —\n")
-                                                          : QStringLiteral("— Depurando %1 —\n"))
-                                   .arg(m_className));
+    add(RunOutput::Kind::Note,
+        (isDebugged() ? QStringLiteral("— Depurando %1 —\n") : QStringLiteral("— Executando %1 —\n")).arg(m_className));
     m_clock.start();
     m_process.start();
 }

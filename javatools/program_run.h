@@ -56,6 +56,7 @@ public:
     // Launcher options before the class: a debug agent's (DebugSession),
     // whose first line, the port it listens on, is taken out of the output.
     void setDebugAgent(const QStringList &options);
+    bool isDebugged() const { return !m_agentOptions.isEmpty(); }
     // `java` is the launcher to start (the one on the search path by default).
     void start(const QString &java = QStringLiteral("java"));
     bool isRunning() const { return m_process.state() != QProcess::NotRunning; }

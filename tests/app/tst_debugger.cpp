@@ -153,6 +153,13 @@ private slots:
         QTRY_COMPARE(notas->childCount(), 3);
         QCOMPARE(notas->child(1)->text(0), QStringLiteral("[1]"));
         QCOMPARE(notas->child(1)->text(1), QStringLiteral("8"));
+        // and stays open at the next stop.
+        QCOMPARE(step(Qt::Key_F8), 5);
+        notas = w().variables()->tree()->findItems("notas", Qt::MatchExactly).value(0);
+        QVERIFY(notas);
+        QTRY_COMPARE(notas->childCount(), 3);
+        QVERIFY(notas->isExpanded());
+        QCOMPARE(notas->child(2)->text(1), QStringLiteral("5"));
         // Cleared, the breakpoint no longer stops the loop.
         document->toggleBreakpoint(5);
         key(Qt::Key_F12);
