@@ -216,7 +216,6 @@ void DebugCommands::showLine(const QString &file, int line)
         return;
     m_documents.setActive(document);
     document->setExecutionLine(line - 1);
-    document->showCodeLine(line - 1);
     m_lit = document;
 }
 

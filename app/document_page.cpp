@@ -36,8 +36,12 @@ DocumentPage::DocumentPage(JavaDocument &document, QWidget *parent)
         if (!m_editor->Breakpoints().isEmpty())
             showBreakpoints();
     });
-    connect(&document, &JavaDocument::executionLineChanged, m_editor,
-            [this] { m_editor->SetExecutionLine(m_document.executionLine()); });
+    // A paused program's line: the code page comes forward to show it.
+    connect(&document, &JavaDocument::executionLineChanged, m_editor, [this] {
+        m_editor->SetExecutionLine(m_document.executionLine());
+        if (m_document.executionLine() >= 0)
+            m_inner->setCurrentWidget(m_editor);
+    });
     // The document asks for its caret where its code is shown.
     connect(&document, &JavaDocument::codeShownAt, m_editor, [this](int offset) {
         m_editor->SetSelStart(offset);

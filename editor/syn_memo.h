@@ -129,6 +129,7 @@ public:
     // and the line a paused program is at lit up (0-based; -1 for none).
     void SetBreakpoints(const QList<int> &lines);
     const QList<int> &Breakpoints() const { return m_breakpoints; }
+    // Setting a line scrolls it into view.
     void SetExecutionLine(int line);
     int ExecutionLine() const { return m_executionLine; }
 

@@ -4,6 +4,7 @@
 #include "editor/syn_memo.h"
 
 #include <QPainter>
+#include <QScrollBar>
 #include <QTextBlock>
 
 namespace {
@@ -115,6 +116,14 @@ void TSynMemo::SetExecutionLine(int line)
     m_executionLine = line;
     highlightCurrentLine();
     m_gutter->update();
+    // Into view, the caret left where the student put it; lines do not wrap,
+    // so the scroll bar counts lines.
+    if (line < 0 || line >= blockCount())
+        return;
+    const int first = firstVisibleBlock().blockNumber();
+    const int shown = qMax(1, viewport()->height() / qMax(1, LineHeight()));
+    if (line < first || line >= first + shown - 1)
+        verticalScrollBar()->setValue(qMax(0, line - shown / 3));
 }
 
 QList<QTextEdit::ExtraSelection> TSynMemo::executionSelection() const

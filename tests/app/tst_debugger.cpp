@@ -1,6 +1,7 @@
 #include "app_fixture.h"
 
 #include "app/debug_commands.h"
+#include "app/document_manager.h"
 #include "app/file_commands.h"
 #include "app/java_document.h"
 #include "app/run_commands.h"
@@ -222,26 +223,38 @@ private slots:
         QVERIFY(w().console()->text().contains(QStringLiteral("\n6\n")));
     }
 
-    // An uncaught exception stops the program at the student's line, with
-    // the Portuguese explanation; "Parar" then leaves no process behind.
+    // An uncaught exception stops the program at the student's line, in
+    // another file of the folder, which opens in front, with the Portuguese
+    // explanation; "Parar" then leaves no process behind.
     void anExceptionStopsAtItsLineAndStopLeavesNothing()
     {
-        JavaDocument *document = open("Divide.java", "public class Divide {\n"
-                                                     "    static int media(int soma, int n) {\n"
-                                                     "        return soma / n;\n"
-                                                     "    }\n"
-                                                     "    public static void main(String[] args) {\n"
-                                                     "        System.out.println(media(10, 0));\n"
-                                                     "    }\n"
-                                                     "}\n");
-        QVERIFY(document);
+        QDir().mkpath(m_work.filePath("Divide"));
+        QFile other(m_work.filePath("Divide/Calculo.java"));
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.write("public class Calculo {\n"
+                    "    static int media(int soma, int n) {\n"
+                    "        return soma / n;\n"
+                    "    }\n"
+                    "}\n");
+        other.close();
+        JavaDocument *main = open("Divide.java", "public class Divide {\n"
+                                                 "    public static void main(String[] args) {\n"
+                                                 "        System.out.println(Calculo.media(10, 0));\n"
+                                                 "    }\n"
+                                                 "}\n");
+        QVERIFY(main);
         debug();
-        QCOMPARE(stop(), 6);
+        QCOMPARE(stop(), 3);
         QCOMPARE(step(Qt::Key_F12), 3);
         QCOMPARE(session()->reason(), DebugSession::Reason::Exception);
+        QCOMPARE(session()->file(), QStringLiteral("Calculo.java"));
         const QString state = w().variables()->state()->text();
         QVERIFY2(state.contains(QStringLiteral("divisão de inteiros por zero")), qPrintable(state));
+        JavaDocument *document = w().documents().active();
+        QVERIFY(document != main);
+        QCOMPARE(QFileInfo(document->filePath()).fileName(), QStringLiteral("Calculo.java"));
         QCOMPARE(document->executionLine(), 2);
+        QCOMPARE(main->executionLine(), -1);
         const qint64 program = w().runs().current()->processId();
         const qint64 helper = session()->helperProcessId();
         QVERIFY(alive(program) && alive(helper));
