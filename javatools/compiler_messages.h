@@ -21,6 +21,11 @@ struct SourceLocation
 // the closing count ("1 error").
 namespace CompilerMessages {
 
+// The pieces of a message: a caret line under the echoed source, and the
+// indented details ("symbol: …"); lines as read, line ends taken off.
+bool isCaretLine(const QString &line);
+bool isIndentedLine(const QString &line);
+QString withoutLineEnd(QString line);
 // The file and line of a message's first line; nothing for any other line.
 std::optional<SourceLocation> parseHeader(const QString &line);
 // Where the message that line `row` of `lines` belongs to points, with the
