@@ -3,10 +3,14 @@
 // Helpers for tests that drive a whole main window.
 
 #include "app/document_page.h"
+#include "app/file_commands.h"
 #include "app/main_window.h"
 #include "dialog_answerer.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -60,6 +64,20 @@ inline int modalsDuring(const std::function<void()> &action)
     poll.start();
     action();
     return count;
+}
+
+// Saves `source` as `name` in a folder of its own under `root` (its base
+// name) and opens it in `window`.
+inline JavaDocument *openInOwnFolder(Tfrmprincipal &window, const QString &root, const QString &name,
+                                     const QByteArray &source)
+{
+    const QString folder = QDir(root).filePath(QFileInfo(name).baseName());
+    QDir().mkpath(folder);
+    QFile file(QDir(folder).filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(source) != source.size())
+        return nullptr;
+    file.close();
+    return window.files().openFile(file.fileName());
 }
 
 } // namespace appfixture

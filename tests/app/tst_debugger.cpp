@@ -38,13 +38,7 @@ private:
 
     JavaDocument *open(const QString &name, const QByteArray &source)
     {
-        const QString folder = m_work.filePath(QFileInfo(name).baseName());
-        QDir().mkpath(folder);
-        QFile file(QDir(folder).filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(source) != source.size())
-            return nullptr;
-        file.close();
-        return w().files().openFile(file.fileName());
+        return appfixture::openInOwnFolder(w(), m_work.path(), name, source);
     }
 
     void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)

@@ -31,13 +31,7 @@ private:
     // Saves `source` as `name` in a folder of its own and opens it.
     JavaDocument *open(const QString &name, const QByteArray &source)
     {
-        const QString folder = m_work.filePath(QFileInfo(name).baseName());
-        QDir().mkpath(folder);
-        QFile file(QDir(folder).filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(source) != source.size())
-            return nullptr;
-        file.close();
-        return w().files().openFile(file.fileName());
+        return appfixture::openInOwnFolder(w(), m_work.path(), name, source);
     }
 
     // Ctrl+F10 in the editor, as the student starts a run.
