@@ -29,7 +29,6 @@ import com.sun.jdi.AbsentInformationException;
 import com.sun.jdi.ArrayReference;
 import com.sun.jdi.Bootstrap;
 import com.sun.jdi.CharValue;
-import com.sun.jdi.ClassType;
 import com.sun.jdi.Field;
 import com.sun.jdi.IncompatibleThreadStateException;
 import com.sun.jdi.LocalVariable;
@@ -310,14 +309,14 @@ public final class TavessaDebugger {
         }
     }
 
-    private String describe(ObjectReference object) {
-        try {
-            Method toString = ((ClassType) object.referenceType()).concreteMethodByName("toString", "()Ljava/lang/String;");
-            Value text = object.invokeMethod(thread, toString, List.of(), ObjectReference.INVOKE_SINGLE_THREADED);
-            return text instanceof StringReference s ? s.value() : object.referenceType().name();
-        } catch (Exception e) {
-            return object.referenceType().name();
-        }
+    // What the exception's toString says, read from its fields: running code
+    // in the stopped program from this thread could wait on events that only
+    // this thread would handle.
+    private static String describe(ObjectReference exception) {
+        String name = exception.referenceType().name();
+        Field message = exception.referenceType().fieldByName("detailMessage");
+        Value text = message == null ? null : exception.getValue(message);
+        return text instanceof StringReference s ? name + ": " + s.value() : name;
     }
 
     private void step(int depth) {
