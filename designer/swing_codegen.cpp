@@ -3,6 +3,7 @@
 #include "designer/block_depth.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -162,10 +163,51 @@ void replaceLine(CodeLines &code, int line, const QString &text)
     code.Insert(line, text);
 }
 
-// Rewrites the `call` statement on `line` (which starts with `callStart`) as
-// `statement`. A line that holds only that statement is rewritten whole, its
-// indent dropped as it always was; whatever else a line holds (a constructor
-// header, another statement) stays as it was.
+// Where the call that starts at `at` on `line` ends: after the ")" that
+// closes its arguments and a ";" right after it; for a whole statement given
+// as `callStart`, after it. Nothing when its arguments are not closed on the
+// line, or hold a class or constructor header ("public"): rewriting that would
+// take more than the call.
+std::optional<qsizetype> callEnd(const QString &line, qsizetype at, const QString &callStart)
+{
+    if (callStart.endsWith(QLatin1Char(';')))
+        return at + callStart.size();
+    const qsizetype open = at + callStart.size();
+    if (open >= line.size() || line.at(open) != u'(')
+        return std::nullopt;
+    int depth = 0;
+    for (qsizetype i = open; i < line.size(); ++i) {
+        if (line.at(i) == u'(') {
+            ++depth;
+        } else if (line.at(i) == u')' && --depth == 0) {
+            if (line.mid(open, i - open).contains(QLatin1String("public")))
+                return std::nullopt;
+            qsizetype end = i + 1;
+            while (end < line.size() && line.at(end) == u' ')
+                ++end;
+            return end < line.size() && line.at(end) == u';' ? end + 1 : i + 1;
+        }
+    }
+    return std::nullopt;
+}
+
+// The first line from `from` on where `callStart` starts a call that can be
+// rewritten; -1 when there is none.
+int rewritableCallLine(const CodeLines &code, const QString &callStart, int from = 0)
+{
+    for (int line = firstLineContaining(code, callStart, from); line >= 0;
+         line = firstLineContaining(code, callStart, line + 1)) {
+        const QString text = code.Get(line);
+        if (callEnd(text, indexOfWord(text, callStart), callStart))
+            return line;
+    }
+    return -1;
+}
+
+// Rewrites the call on `line` (found by rewritableCallLine) as `statement`.
+// A line that holds only that call is rewritten whole, its indent dropped as
+// it always was; whatever else a line holds (a constructor header, another
+// statement) stays as it was.
 void replaceCall(CodeLines &code, int line, const QString &callStart, const QString &statement)
 {
     const QString old = code.Get(line);
@@ -173,9 +215,7 @@ void replaceCall(CodeLines &code, int line, const QString &callStart, const QStr
     QString before = old.left(at);
     if (before.trimmed().isEmpty())
         before.clear();
-    const qsizetype semicolon = old.indexOf(QLatin1Char(';'), at);
-    const QString after = semicolon < 0 ? QString() : old.mid(semicolon + 1);
-    replaceLine(code, line, before + statement + after);
+    replaceLine(code, line, before + statement + old.mid(*callEnd(old, at, callStart)));
 }
 
 } // namespace
@@ -271,7 +311,7 @@ CodegenResult WriteComponentCode(CodeLines &code, const DesignedComponent &c,
             insertIfMissing(add, kCodeIndent + add);
             const QString call = N + QLatin1String(".setBounds");
             const QString bounds = call + boundsArguments(c);
-            const int boundsLine = firstLineContaining(code, call);
+            const int boundsLine = rewritableCallLine(code, call);
             if (boundsLine >= 0)
                 replaceCall(code, boundsLine, call, bounds);
             else
@@ -295,7 +335,7 @@ CodegenResult WriteComponentCode(CodeLines &code, const DesignedComponent &c,
                         + N + QLatin1String(");"));
         replaceOrInsert(QLatin1String("JANELA.add(scr") + N + QLatin1String(");"));
         const QString bounds = QLatin1String("scr") + N + QLatin1String(".setBounds");
-        const int boundsLine = firstLineContaining(code, bounds);
+        const int boundsLine = rewritableCallLine(code, bounds);
         if (boundsLine >= 0)
             replaceCall(code, boundsLine, bounds, bounds + boundsArguments(c));
         else

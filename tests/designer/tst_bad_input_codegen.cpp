@@ -146,6 +146,23 @@ void TestBadInputCodegen::boundsOnALineWithMoreCodeKeepTheRest()
     QCOMPARE(WriteComponentCode(code, buttonNamed("jButton1", 40), QString(), QString()),
              CodegenResult::Written);
     QVERIFY(code.lines().contains("public semnome1(){ jButton1.setBounds(40,16,75,25); iniciar();"));
+
+    // A call left unfinished before the class header on its line, or one
+    // whose arguments hold the header: the line stays as it is and the
+    // call goes into the constructor, where the next write finds it.
+    for (const char *unfinished : {"jButton1.setBounds(4,11 public class semnome1 extends JFrame{",
+                                    "jButton1.setBounds(4, public class semnome1 extends JFrame{ 11);"}) {
+        lines = swingSkeleton();
+        const int header = int(lines.indexOf("public class semnome1 extends JFrame{"));
+        lines[header] = QString::fromLatin1(unfinished);
+        StringListCodeLines cut(lines);
+        QCOMPARE(WriteComponentCode(cut, buttonNamed("jButton1"), QString(), QString()), CodegenResult::Written);
+        QCOMPARE(cut.Get(header), QString::fromLatin1(unfinished));
+        QVERIFY(cut.lines().contains("       jButton1.setBounds(24,16,75,25);"));
+        QCOMPARE(WriteComponentCode(cut, buttonNamed("jButton1", 40), QString(), QString()), CodegenResult::Written);
+        QCOMPARE(cut.Get(header), QString::fromLatin1(unfinished));
+        QVERIFY(cut.lines().contains("jButton1.setBounds(40,16,75,25);"));
+    }
 }
 
 void TestBadInputCodegen::constructorNeedsTheWholeClassName()
