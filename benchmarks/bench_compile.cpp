@@ -38,8 +38,7 @@ double javacAloneMs(const QString &folder)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    offscreenUnlessAsked();
     QApplication app(argc, argv);
     QTextStream out(stdout);
     const HelpersBeside helpers({QStringLiteral("tavessa-compiler.jar")});
@@ -49,16 +48,15 @@ int main(int argc, char **argv)
     }
 
     QTemporaryDir folder;
-    QFile source(folder.filePath("Hello.java"));
-    if (!source.open(QIODevice::WriteOnly))
+    const QString source = writeFile(folder.path(), QStringLiteral("Hello.java"),
+                                     "public class Hello {\n"
+                                     "    public static void main(String[] args) {\n"
+                                     "        for (int i = 0; i < 3; i++)\n"
+                                     "            System.out.println(\"Olá \" + i);\n"
+                                     "    }\n"
+                                     "}\n");
+    if (source.isEmpty())
         return 1;
-    source.write("public class Hello {\n"
-                 "    public static void main(String[] args) {\n"
-                 "        for (int i = 0; i < 3; i++)\n"
-                 "            System.out.println(\"Olá \" + i);\n"
-                 "    }\n"
-                 "}\n");
-    source.close();
 
     Tfrmprincipal window;
     window.show();
@@ -72,7 +70,7 @@ int main(int argc, char **argv)
         return ok ? clock.nsecsElapsed() / 1e6 : -1;
     };
 
-    if (!window.files().openFile(source.fileName()))
+    if (!window.files().openFile(source))
         return 1;
     const double first = pressF9();
     std::vector<double> later, alone;

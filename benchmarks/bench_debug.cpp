@@ -55,8 +55,7 @@ void report(QTextStream &out, const char *what, const std::vector<double> &delay
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    offscreenUnlessAsked();
     QApplication app(argc, argv);
     QTextStream out(stdout);
     const HelpersBeside helpers({QStringLiteral("tavessa-compiler.jar"), QStringLiteral("tavessa-debugger.jar")});
@@ -64,27 +63,26 @@ int main(int argc, char **argv)
         return 1;
 
     QTemporaryDir folder;
-    QFile source(folder.filePath("Passos.java"));
-    if (!source.open(QIODevice::WriteOnly))
+    const QString source = writeFile(folder.path(), QStringLiteral("Passos.java"),
+                                     "public class Passos {\n"
+                                     "    static int dobro(int x) {\n"
+                                     "        int r = x * 2;\n"
+                                     "        return r;\n"
+                                     "    }\n"
+                                     "    public static void main(String[] args) {\n"
+                                     "        int soma = 0;\n"
+                                     "        for (int i = 0; i < 1000; i++) {\n"
+                                     "            soma += dobro(i);\n"
+                                     "            System.out.println(\"soma \" + soma);\n"
+                                     "        }\n"
+                                     "    }\n"
+                                     "}\n");
+    if (source.isEmpty())
         return 1;
-    source.write("public class Passos {\n"
-                 "    static int dobro(int x) {\n"
-                 "        int r = x * 2;\n"
-                 "        return r;\n"
-                 "    }\n"
-                 "    public static void main(String[] args) {\n"
-                 "        int soma = 0;\n"
-                 "        for (int i = 0; i < 1000; i++) {\n"
-                 "            soma += dobro(i);\n"
-                 "            System.out.println(\"soma \" + soma);\n"
-                 "        }\n"
-                 "    }\n"
-                 "}\n");
-    source.close();
 
     Tfrmprincipal window;
     window.show();
-    if (!window.files().openFile(source.fileName()))
+    if (!window.files().openFile(source))
         return 1;
     QElapsedTimer clock;
     clock.start();

@@ -61,8 +61,7 @@ void settle(TSynMemo *editor)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    offscreenUnlessAsked();
     QApplication app(argc, argv);
     const int lineCount = argc > 1 ? QByteArray(argv[1]).toInt() : 100000;
 

@@ -34,8 +34,7 @@ QString javaSource(int lineCount)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    offscreenUnlessAsked();
     QApplication app(argc, argv);
     std::vector<int> sizes;
     for (int i = 1; i < argc; ++i)

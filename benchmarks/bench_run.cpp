@@ -64,27 +64,25 @@ double plainJavaMs(const QString &folder)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    offscreenUnlessAsked();
     QApplication app(argc, argv);
     QTextStream out(stdout);
     const HelpersBeside helpers({QStringLiteral("tavessa-compiler.jar")});
 
     QTemporaryDir folder;
-    QFile source(folder.filePath("Muitas.java"));
-    if (!source.open(QIODevice::WriteOnly))
+    const QString source = writeFile(folder.path(), QStringLiteral("Muitas.java"),
+                                     "public class Muitas {\n"
+                                     "    public static void main(String[] args) {\n"
+                                     "        for (int i = 0; i < " + QByteArray::number(kLines) + "; i++)\n"
+                                     "            System.out.println(\"linha número \" + i + \" de uma saída bem longa\");\n"
+                                     "    }\n"
+                                     "}\n");
+    if (source.isEmpty())
         return 1;
-    source.write("public class Muitas {\n"
-                 "    public static void main(String[] args) {\n"
-                 "        for (int i = 0; i < " + QByteArray::number(kLines) + "; i++)\n"
-                 "            System.out.println(\"linha número \" + i + \" de uma saída bem longa\");\n"
-                 "    }\n"
-                 "}\n");
-    source.close();
 
     Tfrmprincipal window;
     window.show();
-    JavaDocument *document = window.files().openFile(source.fileName());
+    JavaDocument *document = window.files().openFile(source);
     if (!document)
         return 1;
     // Compiled first: the keystrokes measure the run, not the compile, which

@@ -8,6 +8,22 @@
 #include <algorithm>
 #include <vector>
 
+// Benchmarks draw off screen unless a platform is asked for.
+inline void offscreenUnlessAsked()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// Writes `text` as `name` in `folder`; the file's path, empty when it failed.
+inline QString writeFile(const QString &folder, const QString &name, const QByteArray &text)
+{
+    QFile file(QDir(folder).filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+        return QString();
+    return file.fileName();
+}
+
 // Tavessa looks for its helpers beside the program, as installed: the
 // build's jars lie beside the benchmark while it runs.
 class HelpersBeside

@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <csignal>
 #include <functional>
 
 namespace appfixture {
@@ -78,6 +79,12 @@ inline JavaDocument *openInOwnFolder(Tfrmprincipal &window, const QString &root,
         return nullptr;
     file.close();
     return window.files().openFile(file.fileName());
+}
+
+// Whether process `pid` still exists.
+inline bool alive(qint64 pid)
+{
+    return pid > 0 && ::kill(pid_t(pid), 0) == 0;
 }
 
 } // namespace appfixture

@@ -19,8 +19,6 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
-#include <csignal>
-
 // Real programs debugged through the window: stepped with the keys, the
 // variables and the stack checked at each stop.
 class TestDebugger : public QObject
@@ -80,8 +78,6 @@ private:
             *changed = items.first()->background(1) != QBrush();
         return items.first()->text(1);
     }
-
-    static bool alive(qint64 pid) { return pid > 0 && ::kill(pid_t(pid), 0) == 0; }
 
 private slots:
     void initTestCase()
@@ -251,10 +247,10 @@ private slots:
         QCOMPARE(main->executionLine(), -1);
         const qint64 program = w().runs().current()->processId();
         const qint64 helper = session()->helperProcessId();
-        QVERIFY(alive(program) && alive(helper));
+        QVERIFY(appfixture::alive(program) && appfixture::alive(helper));
         key(Qt::Key_F2, Qt::ControlModifier);
         QTRY_VERIFY_WITH_TIMEOUT(!session(), 10000);
-        QTRY_VERIFY(!alive(program) && !alive(helper));
+        QTRY_VERIFY(!appfixture::alive(program) && !appfixture::alive(helper));
     }
 
     // A breakpoint in a Swing listener: the program clicks its own button,

@@ -12,8 +12,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include <csignal>
-
 // Programs run inside the window with "Executar no Tavessa": input typed into
 // the console, output and errors shown, run-time errors explained at the
 // student's line, and programs that never end stopped.
@@ -54,8 +52,6 @@ private:
     {
         return QTest::qWaitFor([run] { return run->hasEnded(); }, ms);
     }
-
-    static bool alive(qint64 pid) { return pid > 0 && ::kill(pid_t(pid), 0) == 0; }
 
 private slots:
     void initTestCase()
@@ -205,12 +201,12 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(w().console()->text().contains("esperando"), 30000);
         qint64 pid = 0;
         QTRY_VERIFY((pid = waitingRun->processId()) > 0);
-        QVERIFY(alive(pid));
+        QVERIFY(appfixture::alive(pid));
         waiting->setModified(false);
         document->setModified(false);
         QVERIFY(appfixture::modalsDuring([this] { w().close(); }) == 0);
         m_window.reset();
-        QVERIFY(!alive(pid));
+        QVERIFY(!appfixture::alive(pid));
     }
 
     // A class without main (an applet) gets a Portuguese message instead of
