@@ -5,8 +5,9 @@
 #include <QStringList>
 
 // One message of a compile as data, beside its text: what the compiler knew
-// of it. Positions are the compiler's: 1-based line and column, 0-based
-// character offsets into the source (-1 when it has none).
+// of it. Positions are the compiler's: 1-based line and column (in
+// characters, a tab counting one), 0-based character offsets into the source
+// (-1 when it has none).
 struct CompilerDiagnostic
 {
     QString kind;   // ERROR, WARNING, MANDATORY_WARNING, NOTE, OTHER

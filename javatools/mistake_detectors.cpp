@@ -3,6 +3,8 @@
 #include "javatools/mistake_detectors.h"
 
 #include "common/java_words.h"
+#include "javatools/jdk_names.h"
+#include "javatools/source_blocks.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -44,6 +46,26 @@ QString shown(const SourceToken &t)
     return t.text;
 }
 
+// A text whose closing quote the line lacks.
+bool isUnclosedText(const SourceToken &t)
+{
+    if (!t.isString() || !t.text.startsWith(QLatin1Char('"')))
+        return false;
+    if (t.text.size() < 2 || !t.text.endsWith(QLatin1Char('"')))
+        return true;
+    // An escaped quote at the end: "abc\"
+    int backslashes = 0;
+    for (qsizetype i = t.text.size() - 2; i > 0 && t.text.at(i) == QLatin1Char('\\'); --i)
+        ++backslashes;
+    return backslashes % 2 == 1;
+}
+
+// A text as a message quotes it, shortened.
+QString shortened(const QString &text)
+{
+    return text.size() > 30 ? text.left(27) + QStringLiteral("...") : text;
+}
+
 FoundMistake commaAtTheEnd(int line)
 {
     return mistake("virgula_no_fim", QStringLiteral("A instrução da linha %1 termina com vírgula: troque a "
@@ -66,22 +88,105 @@ int parenthesesOpenBefore(const SourceTokens &tokens, const SourceToken &token)
 
 } // namespace
 
+QString lineStart(const SourceTokens &tokens, int line)
+{
+    QString text = tokens.lineText(line).trimmed();
+    if (text.size() > 40)
+        text = text.left(37) + QStringLiteral("...");
+    return text;
+}
+
+int statementFirstLine(const SourceTokens &tokens, int line)
+{
+    int first = line;
+    for (int back = 0; back < 12 && first > 1; ++back) {
+        const QList<int> above = tokens.onLine(first - 1);
+        if (above.isEmpty())
+            break;
+        const SourceToken &last = tokens.at(above.last());
+        if (last.is(";") || last.is("{") || last.is("}") || last.is(":"))
+            break;
+        --first;
+    }
+    return first;
+}
+
 namespace detectors {
+
+std::optional<FoundMistake> missingQuote(const MistakeContext &c)
+{
+    if (!c.isSyntaxError() || c.saysStart("unclosed character") || c.saysStart("illegal escape"))
+        return std::nullopt;
+    const int line = c.line();
+    if (c.tokens.lineText(line).contains(QLatin1String("\"\"\"")))
+        return std::nullopt; // a text block is another story
+    const QList<int> onLine = c.tokens.onLine(line);
+    const auto unclosed = std::find_if(onLine.begin(), onLine.end(), [&c](int i) {
+        return isUnclosedText(c.tokens.at(i));
+    });
+    if (unclosed == onLine.end())
+        return std::nullopt;
+    // The text that swallowed code: a quote is missing where it should end.
+    static const QRegularExpression code(QStringLiteral(
+        "\\s\\+\\s*[\\w(]|[\\w)]\\s*\\+\\s|\\.\\w+\\(|\\|\\||&&|\\);"));
+    // (Only a text closed by a later quote: the one left open at the end of
+    // the line holds the rest of the line, code or not.)
+    for (const int i : onLine) {
+        const SourceToken &t = c.tokens.at(i);
+        if (!t.isString() || !t.text.startsWith('"') || isUnclosedText(t))
+            continue;
+        const QString inside = t.text.mid(1, t.text.size() - 2);
+        const QRegularExpressionMatch m = code.match(inside);
+        if (!m.hasMatch())
+            continue;
+        return placed(mistake("aspas_faltando",
+                       QStringLiteral("Na linha %1 falta uma aspa (\"): o texto %2 vai até a aspa "
+                                      "seguinte e engole o código que vem depois dele (%3). Feche o "
+                                      "texto com \" onde ele termina; cada texto começa e termina com "
+                                      "aspas.")
+                           .arg(line)
+                           .arg(shortened(t.text), inside.mid(m.capturedStart()).trimmed().left(20))),
+                      t);
+    }
+    // A text that only ends too early is what the message itself says.
+    if (c.saysStart("unclosed string"))
+        return std::nullopt;
+    const SourceToken &t = c.tokens.at(*unclosed);
+    return placed(mistake("aspas_faltando",
+                   QStringLiteral("Na linha %1 as aspas não fecham: o texto que começa na coluna %2 "
+                                  "não termina na linha. Ponha a aspa (\") que falta no fim do texto; "
+                                  "cada texto começa e termina com aspas, na mesma linha.")
+                       .arg(line)
+                       .arg(t.column)),
+                  t);
+}
 
 std::optional<FoundMistake> capitalKeyword(const MistakeContext &c)
 {
     const int line = c.line();
-    QList<int> lines{line, line - 1};
+    QList<int> lines{line};
+    // A message at the start of a line may be about the end of the one above.
+    if (c.at >= 0 && c.at < c.tokens.size() && c.tokens.onLine(line).value(0) == c.at)
+        lines << line - 1;
     // Void main returns a Void: the method's end misses its return.
     if (c.says("missing return statement")) {
-        for (int l = line - 1; l > 0 && l > line - 40; --l)
-            lines.append(l);
+        const MethodHeader method = enclosingMethod(c.tokens, c.braces, qMax(c.before, 0));
+        if (method.line > 0)
+            lines << method.line;
     }
     for (const int l : lines) {
         for (const int i : c.tokens.onLine(l)) {
             const SourceToken &t = c.tokens.at(i);
             const QString lower = t.text.toLower();
             if (!t.isName() || lower == t.text || !isKeyword(lower) || isWrapperClass(t.text))
+                continue;
+            // A real class (Class.forName, a class named Default), or one word
+            // of a name written with spaces (nome Do Aluno), is no keyword.
+            const SourceToken previous = c.tokens.get(i - 1);
+            const SourceToken next = c.tokens.get(i + 1);
+            if (c.declared.classes.contains(t.text) || c.declared.declaresVariable(t.text)
+                || next.is(".") || next.is("<") || (previous.isName() && previous.line == t.line)
+                || previous.is("."))
                 continue;
             return placed(mistake("maiuscula_em_palavra_reservada",
                            QStringLiteral("Na linha %1, escreva %2 em vez de %3: as palavras do Java "
@@ -233,6 +338,14 @@ std::optional<FoundMistake> missingPlus(const MistakeContext &c)
     const bool valueThenText = (a.isName() || a.isNumber() || a.is(")")) && b.isString();
     if (!textThenValue && !valueThenText)
         return std::nullopt;
+    // Outside parentheses, a name that starts a statement (System.out...,
+    // x = ...) means the statement before it lacks its ";".
+    const SourceToken afterB = c.tokens.get(c.at + 1);
+    const bool startsStatement = b.isName() && (afterB.is(".") || afterB.is("=") || afterB.is("++")
+                                                || afterB.is("--") || afterB.isName()
+                                                || (startsUpper(b.text) && afterB.is("[")));
+    if (startsStatement && parenthesesOpenBefore(c.tokens, b) == 0)
+        return std::nullopt;
     return placed(mistake("falta_mais",
                    QStringLiteral("Na linha %1, falta um + entre %2 e %3: para juntar um texto com "
                                   "outro texto ou com um valor, ponha + entre eles, como em "
@@ -288,7 +401,8 @@ std::optional<FoundMistake> declarationWithoutName(const MistakeContext &c)
     // `String = ...` reads as an assignment to a variable named String, and
     // javac says so only when it does not know that name; a known name there
     // (a constant, say) is another mistake.
-    const bool typeName = type.isName() && startsUpper(type.text) && c.unknownName == type.text;
+    const bool typeName = type.isName() && c.unknownName == type.text
+                          && (JdkNames::standard().isClass(type.text) || c.declared.classes.contains(type.text));
     if (!next.is("=") || !(isTypeKeyword(type) || typeName))
         return std::nullopt;
     return mistake("declaracao_sem_nome",
@@ -329,7 +443,7 @@ std::optional<FoundMistake> voidVariable(const MistakeContext &c)
 
 std::optional<FoundMistake> spaceInName(const MistakeContext &c)
 {
-    if (!MistakeFinder::isSyntaxError(c.message))
+    if (!c.isSyntaxError())
         return std::nullopt;
     const int line = c.line();
     const QList<int> onLine = c.tokens.onLine(line);
@@ -339,13 +453,26 @@ std::optional<FoundMistake> spaceInName(const MistakeContext &c)
         if (!a.isName() || !b.isName() || b.line != line || b.column <= a.endColumn())
             continue;
         const QString joined = a.text + b.text;
-        const bool known = c.isKnownName(joined);
+        const bool known = c.finder.isKnownName(joined);
         // Either the message points between the two, or together they make
         // a name the program knows (mai n, print ln).
         if (!known && !(i == c.before && i + 1 == c.at))
             continue;
         if (!known && startsUpper(a.text) && !startsUpper(b.text))
             continue; // String nome: a type and a name, as it should be
+        // An unknown pair is a name with a space only where a name is
+        // declared: int minha Idade = ..., class Meu Programa {, void calcular Media(.
+        const SourceToken before = c.tokens.get(i - 1);
+        int next = i + 2;
+        while (c.tokens.get(next).isName() && c.tokens.get(next).line == line)
+            ++next; // quantidade em estoque
+        const SourceToken after = c.tokens.get(next);
+        const bool declared = (before.kind == tkKey || before.isName() || before.is("]") || before.is(">"))
+                              && before.line == line
+                              && (after.is("=") || after.is(";") || after.is(",") || after.is("(")
+                                  || after.is("{") || after.is(")"));
+        if (!known && !declared)
+            continue;
         return placed(mistake("espaco_no_nome",
                        QStringLiteral("Na linha %1 há um espaço no meio do nome \"%2 %3\": um nome "
                                       "não pode ter espaços. Junte as partes: %4%5.")

@@ -1,5 +1,6 @@
 #include "javatools/mistake_finder.h"
 
+#include "javatools/jdk_names.h"
 #include "javatools/mistake_detectors.h"
 
 #include <QRegularExpression>
@@ -7,28 +8,6 @@
 #include <algorithm>
 
 namespace {
-
-// The names of the JDK that first programs use.
-const QStringList &jdkNames()
-{
-    static const QStringList names = {
-        "System", "String", "Scanner", "Math", "Integer", "Double", "Boolean", "Character",
-        "ArrayList", "List", "JOptionPane", "JFrame", "JButton", "JLabel", "JTextField",
-        "JPanel", "Random", "Arrays", "Object", "StringBuilder", "Exception", "Thread",
-        "Applet", "Graphics", "Color", "Font", "Frame", "Button", "Label", "TextField",
-        "ActionListener", "ActionEvent", "Container", "out", "in", "err", "println", "print",
-        "printf", "format", "length", "charAt", "equals", "equalsIgnoreCase", "substring",
-        "indexOf", "toUpperCase", "toLowerCase", "trim", "split", "nextInt", "nextLine",
-        "nextDouble", "next", "nextBoolean", "hasNext", "hasNextInt", "parseInt",
-        "parseDouble", "valueOf", "toString", "sqrt", "pow", "abs", "max", "min", "random",
-        "round", "floor", "ceil", "add", "get", "set", "size", "remove", "contains", "isEmpty",
-        "showMessageDialog", "showInputDialog", "main", "args", "setText", "getText",
-        "setVisible", "setSize", "setBounds", "close", "sleep", "start", "run", "drawString",
-        "setColor", "repaint", "paint", "init", "nextFloat", "compareTo", "replace",
-        "contentEquals", "getContentPane", "setLayout", "addActionListener",
-    };
-    return names;
-}
 
 // Optimal string alignment distance: edits, with a swap of two neighbours
 // counting as one.
@@ -52,6 +31,14 @@ int distance(const QString &a, const QString &b)
     return d[n][m];
 }
 
+// The same letters in another order: a swap, the likeliest slip of all.
+bool sameLetters(QString a, QString b)
+{
+    std::sort(a.begin(), a.end());
+    std::sort(b.begin(), b.end());
+    return a == b;
+}
+
 const QStringList kSyntaxMessages = {
     "illegal start of expression", "illegal start of type", "not a statement",
     "reached end of file while parsing", "'else' without 'if'", "'catch' without 'try'",
@@ -62,15 +49,23 @@ const QStringList kSyntaxMessages = {
 
 } // namespace
 
-MistakeFinder::MistakeFinder(const QStringList &sourceLines) : m_tokens(sourceLines) {}
+MistakeFinder::MistakeFinder(const QStringList &sourceLines)
+    : m_tokens(sourceLines), m_braces(m_tokens), m_declarations(m_tokens)
+{
+}
 
 const QStringList &MistakeFinder::ids()
 {
     static const QStringList kinds = {
+        "aspas_faltando",
         "maiuscula_em_palavra_reservada",
         "espaco_no_nome",
         "numero_colado_no_nome",
         "x_como_vezes",
+        "operador_invertido",
+        "chaves_na_condicao",
+        "colchete_no_lugar_do_parentese",
+        "ponto_e_virgula_entre_argumentos",
         "falta_mais",
         "virgula_no_lugar_do_ponto",
         "virgula_no_fim",
@@ -79,6 +74,9 @@ const QStringList &MistakeFinder::ids()
         "ponto_e_virgula_no_cabecalho",
         "throws_na_classe",
         "corpo_entre_parenteses",
+        "modificador_em_variavel_local",
+        "falta_abre_chave",
+        "ponto_e_virgula_depois_da_condicao",
         "sobra_fechamento",
         "falta_fechamento",
         "falta_chave",
@@ -89,10 +87,19 @@ const QStringList &MistakeFinder::ids()
         "declaracao_sem_nome",
         "void_como_tipo",
         "class_como_tipo",
+        "chamada_sem_parenteses",
+        "igual_na_condicao",
+        "texto_comparado_com_numero",
         "void_como_valor",
         "retorno_em_metodo_void",
         "retorno_de_outro_tipo",
+        "construtor_com_outro_nome",
+        "falta_new",
+        "metodo_sem_objeto",
+        "variavel_nao_declarada",
         "nome_parecido",
+        "argumento_de_outro_tipo",
+        "codigo_depois_do_fim",
     };
     return kinds;
 }
@@ -108,41 +115,51 @@ bool MistakeFinder::isSyntaxError(const JavacMessage &message)
            || text.startsWith(QLatin1String("'try' without"));
 }
 
-QString MistakeFinder::closestName(const QString &name) const
+QStringList MistakeFinder::closestNames(const QString &name) const
 {
     if (name.size() < 2)
         return {};
-    // The source's own names first: the student's variables and methods.
+    // The student's own classes, methods and variables first, then the
+    // JDK's, then whatever else the source writes.
     QStringList candidates;
     QSet<QString> seen{name};
-    for (const SourceToken &t : m_tokens.all()) {
-        if (t.isName() && !seen.contains(t.text)) {
-            seen.insert(t.text);
-            candidates.append(t.text);
+    const auto offer = [&](const QString &candidate) {
+        if (!seen.contains(candidate)) {
+            seen.insert(candidate);
+            candidates.append(candidate);
         }
+    };
+    for (const SourceToken &t : m_tokens.all()) {
+        if (t.isName() && (m_declarations.declaresVariable(t.text) || m_declarations.methods.contains(t.text)
+                           || m_declarations.classes.contains(t.text)))
+            offer(t.text);
     }
-    for (const QString &jdk : jdkNames()) {
-        if (!seen.contains(jdk))
-            candidates.append(jdk);
-    }
+    for (const QString &jdk : JdkNames::standard().allNames())
+        offer(jdk);
     const int allowed = name.size() <= 4 ? 1 : 2;
-    QString best;
+    QStringList best;
     int bestDistance = allowed + 1;
     for (const QString &candidate : std::as_const(candidates)) {
+        // Only the capitals differ: nothing is closer.
         if (candidate.compare(name, Qt::CaseInsensitive) == 0)
-            return candidate;
+            return {candidate};
         const int d = distance(name, candidate);
         if (d < bestDistance) {
-            best = candidate;
+            best = {candidate};
             bestDistance = d;
+        } else if (d == bestDistance) {
+            best.append(candidate);
         }
     }
+    // Among equals, the same letters swapped beat a letter more or less.
+    std::stable_partition(best.begin(), best.end(),
+                          [&name](const QString &candidate) { return sameLetters(candidate, name); });
     return best;
 }
 
 bool MistakeFinder::isKnownName(const QString &name) const
 {
-    if (jdkNames().contains(name))
+    if (JdkNames::standard().allNames().contains(name))
         return true;
     return std::any_of(m_tokens.all().begin(), m_tokens.all().end(),
                        [&name](const SourceToken &t) { return t.isName() && t.text == name; });
@@ -151,7 +168,7 @@ bool MistakeFinder::isKnownName(const QString &name) const
 std::optional<FoundMistake> MistakeFinder::find(const JavacMessage &message,
                                                 const CompilerDiagnostic *data) const
 {
-    MistakeContext context{m_tokens, message, data, QString(), -1, -1, {}, {}};
+    MistakeContext context{*this, message, data};
     const int line = context.line();
     const int column = data && data->column > 0 ? data->column : message.column;
     if (line <= 0)
@@ -159,26 +176,37 @@ std::optional<FoundMistake> MistakeFinder::find(const JavacMessage &message,
     context.at = m_tokens.indexAt(line, qMax(column, 1));
     context.before = m_tokens.indexBefore(line, qMax(column, 1));
     static const QRegularExpression symbol(
-        QStringLiteral("^symbol: (?:variable|class|method) ([A-Za-z_$][\\w$]*)"));
+        QStringLiteral("^symbol: (variable|class|method) ([A-Za-z_$][\\w$]*)(\\(.*\\))?"));
     for (const QString &detail : message.details) {
-        const QRegularExpressionMatch match = symbol.match(detail);
-        if (match.hasMatch())
-            context.unknownName = match.captured(1);
+        if (const QRegularExpressionMatch match = symbol.match(detail); match.hasMatch()) {
+            context.unknownKind = match.captured(1);
+            context.unknownName = match.captured(2);
+            context.unknownArguments = match.captured(3);
+        } else if (detail.startsWith(QLatin1String("location: "))) {
+            context.location = detail.mid(10);
+        }
     }
     static const QRegularExpression package(QStringLiteral("^package ([\\w$.]+) does not exist$"));
-    if (const QRegularExpressionMatch match = package.match(message.text); match.hasMatch())
+    if (const QRegularExpressionMatch match = package.match(message.text); match.hasMatch()) {
         context.unknownName = match.captured(1);
-    context.closestName = [this](const QString &name) { return closestName(name); };
-    context.isKnownName = [this](const QString &name) { return isKnownName(name); };
+        context.unknownKind = QStringLiteral("package");
+    }
 
+    using namespace detectors;
     static const Detector order[] = {
-        detectors::capitalKeyword,   detectors::badNumber,        detectors::methodAssigned,
-        detectors::commasInFor,      detectors::commaForDot,      detectors::missingPlus,
-        detectors::classHeader,      detectors::methodHeader,     detectors::declarationWithoutName,
-        detectors::voidVariable,     detectors::spaceInName,      detectors::parenthesesOnLine,
-        detectors::extraClosingBrace, detectors::unclosedBlock,   detectors::unfinishedLineAbove,
-        detectors::codeOutsideMethod, detectors::voidAsValue,     detectors::wrongReturn,
-        detectors::misspeltName,
+        missingQuote,          capitalKeyword,         badNumber,
+        methodAssigned,        reversedOperator,       conditionInBraces,
+        bracketForParenthesis, semicolonBetweenArguments, commasInFor,
+        commaForDot,           missingPlus,            classHeader,
+        methodHeader,          declarationWithoutName, voidVariable,
+        spaceInName,           modifierOnLocal,        missingOpeningBrace,
+        semicolonAfterCondition, closeMissingBeforeElse, parenthesesOnLine,
+        extraClosingBrace,     unclosedBlock,          unfinishedLineAbove,
+        codeOutsideMethod,     callWithoutParentheses, assignmentInCondition,
+        textComparedByOrder,   voidAsValue,            wrongReturn,
+        constructorName,       newMissing,             methodWithoutObject,
+        undeclaredVariable,    misspeltName,           wrongArgumentType,
+        unreachableAfter,
     };
     for (const Detector detector : order) {
         if (std::optional<FoundMistake> found = detector(context))

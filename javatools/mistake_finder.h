@@ -1,6 +1,8 @@
 #pragma once
 
 #include "javatools/compiler_diagnostic.h"
+#include "javatools/source_blocks.h"
+#include "javatools/source_declarations.h"
 #include "javatools/source_tokens.h"
 
 #include <QString>
@@ -43,12 +45,19 @@ public:
     // later messages may be its consequences.
     static bool isSyntaxError(const JavacMessage &message);
 
-    // The known name closest to `name` (names of this source and of the JDK
-    // classes and methods students use), or empty when none is close.
-    QString closestName(const QString &name) const;
+    // The known names closest to `name` (names declared in this source, then
+    // those of the JDK that students use, the most used first), all at the
+    // same smallest distance; empty when none is close.
+    QStringList closestNames(const QString &name) const;
     // Whether `name` is one of the JDK list or written in this source.
     bool isKnownName(const QString &name) const;
 
+    const SourceTokens &tokens() const { return m_tokens; }
+    const Braces &braces() const { return m_braces; }
+    const SourceDeclarations &declarations() const { return m_declarations; }
+
 private:
     SourceTokens m_tokens;
+    Braces m_braces;
+    SourceDeclarations m_declarations;
 };

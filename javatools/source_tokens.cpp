@@ -62,7 +62,7 @@ int SourceTokens::indentOf(int line) const
         if (c == QLatin1Char(' '))
             ++indent;
         else if (c == QLatin1Char('\t'))
-            indent += 4;
+            indent = (indent / 4 + 1) * 4;
         else
             break;
     }

@@ -43,7 +43,7 @@ public:
 
     QString lineText(int line) const { return m_lines.value(line - 1); }
     int lineCount() const { return int(m_lines.size()); }
-    // Leading blanks of `line`, a tab counting as four.
+    // Leading blanks of `line`, tabs stopping every four columns.
     int indentOf(int line) const;
 
 private:

@@ -15,6 +15,7 @@
 // leaves when the JDK has no compiler module. It leaves when its input ends,
 // so it never outlives the program that started it.
 import com.sun.tools.javac.api.JavacTaskImpl;
+import com.sun.tools.javac.util.DiagnosticSource;
 import com.sun.tools.javac.util.JCDiagnostic;
 import com.sun.tools.javac.util.Log;
 
@@ -216,12 +217,22 @@ public final class TavessaCompiler {
             return path;
         }
 
+        // The column in characters, a tab counting one, as editors count it
+        // (javac's own column expands tabs to eight).
+        private long columnOf(JCDiagnostic d) {
+            DiagnosticSource source = d.getDiagnosticSource();
+            long position = d.getPosition();
+            if (source == null || position == Diagnostic.NOPOS)
+                return d.getColumnNumber();
+            return source.getColumnNumber((int) position, false);
+        }
+
         private String describe(JCDiagnostic d) {
             JavaFileObject source = d.getSource();
             String file = source == null ? "" : userName(source.getName());
             StringBuilder line = new StringBuilder();
             line.append(d.getKind()).append('\t').append(d.getCode())
-                    .append('\t').append(d.getLineNumber()).append('\t').append(d.getColumnNumber())
+                    .append('\t').append(d.getLineNumber()).append('\t').append(columnOf(d))
                     .append('\t').append(d.getStartPosition()).append('\t').append(d.getEndPosition())
                     .append('\t').append(HelperText.escaped(file));
             for (Object argument : d.getArgs())

@@ -442,6 +442,7 @@ private slots:
             {"identificador_esperado", "fora_do_metodo"}, {"string_minusculo", "nome_parecido"},
             {"system_minusculo", "nome_parecido"},     {"simbolo_metodo", "nome_parecido"},
             {"retorno_em_void", "retorno_em_metodo_void"}, {"void_nao_permitido", "void_como_valor"},
+            {"simbolo_variavel", "variavel_nao_declarada"}, {"condicao_nao_booleana", "igual_na_condicao"},
         };
         QVERIFY2(!explanations.isEmpty() && explanations.first().messageRow == 0
                      && explanations.first().id == realCause.value(example.id, example.id),

@@ -1,4 +1,4 @@
-// correção: else_sem_if | ;
+// correção: ponto_e_virgula_depois_da_condicao | ;
 public class Sinal {
     public static void main(String[] args) {
         int n = -3;

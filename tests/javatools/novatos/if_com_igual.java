@@ -1,4 +1,4 @@
-// correção: condicao_nao_booleana | ==
+// correção: igual_na_condicao | ==
 public class Compara {
     public static void main(String[] args) {
         int x = 5;
