@@ -178,7 +178,8 @@ void DebugCommands::showStop()
         RuntimeError error{session.exceptionText(), QStringLiteral("main"), {}, {}, {}};
         for (const DebugFrame &f : session.frames())
             error.frames.append({f.className, f.method, f.file, f.line});
-        const RunFacts facts{isStudents, m_run ? m_run->lastInput() : std::nullopt};
+        const RunFacts facts{isStudents, m_run ? m_run->lastInput() : std::nullopt,
+                             m_run ? m_run->folder() : QString()};
         const auto explained = RuntimeExplanations::standard().explain(error, facts);
         where += session.exceptionText()
                  + (explained ? QLatin1Char('\n') + CompilerExplanations::linePrefix().trimmed()

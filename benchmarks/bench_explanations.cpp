@@ -3,6 +3,7 @@
 //
 //   bench_explanations PROGRAMS [--details KIND | --details-all KIND]
 //   bench_explanations --questions FOLDER
+//   bench_explanations --run PROGRAMS
 //
 // PROGRAMS holds correct beginner programs and fontes.tsv, where each came
 // from. Into each one every kind of mistake of explanations/mutations.cpp is
@@ -10,11 +11,14 @@
 // warm compile helper) and its first explanation graded:
 //   right    an entry that names this mistake, with its line and its word;
 //   wrong    any other cause (the finder's, or a table entry that tells the
-//            student what to change when that is not the mistake);
-//   literal  a table entry that only restates the message;
+//            student what to change when that is not the mistake), or this
+//            mistake placed on another line;
+//   literal  a table entry that only restates the message, or names this
+//            mistake without the word that makes it this program's;
 //   none     no explanation at all.
 // Programs split by their name into a development half and a reserve half.
-// --questions grades the outside corpus (see explanations/questions.cpp).
+// --questions grades the outside corpus (see explanations/questions.cpp);
+// --run injects a run-time mistake (see explanations/run_mutants.cpp).
 #include "bench_support.h"
 #include "explanations/grading.h"
 #include "explanations/mutations.h"
@@ -136,13 +140,17 @@ int main(int argc, char **argv)
     QString details;
     bool detailsOfAll = false;
     QString questions;
+    QString runs;
     for (qsizetype i = 0; i + 1 < args.size(); ++i) {
         if (args.at(i) == QLatin1String("--details") || args.at(i) == QLatin1String("--details-all")) {
             detailsOfAll = args.at(i) == QLatin1String("--details-all");
             details = args.takeAt(i + 1);
             args.removeAt(i--);
         }
-        else if (args.at(i) == QLatin1String("--questions")) {
+        else if (args.at(i) == QLatin1String("--run")) {
+            runs = args.takeAt(i + 1);
+            args.removeAt(i--);
+        } else if (args.at(i) == QLatin1String("--questions")) {
             questions = args.takeAt(i + 1);
             args.removeAt(i--);
         }
@@ -151,6 +159,8 @@ int main(int argc, char **argv)
     JavacCompiler compiler(JavacCompiler::TimeLimitMs, &helper);
     if (!questions.isEmpty())
         return gradeQuestions(QDir(questions), compiler, out) ? 0 : 1;
+    if (!runs.isEmpty())
+        return gradeRunMutants(QDir(runs), compiler, out) ? 0 : 1;
     if (args.isEmpty()) {
         out << "usage: bench_explanations PROGRAMS [--details KIND] [--questions FOLDER]\n";
         return 2;
@@ -166,7 +176,7 @@ int main(int argc, char **argv)
                 QDir().mkpath(folder);
                 const QString path = writeFile(folder, program.name, mutant.lines.join('\n').toUtf8());
                 const Graded graded = gradeCompile(compiler, path, mutant.lines,
-                                                   {kind.accepted, mutant.line, mutant.otherLines, mutant.word});
+                                                   {kind.accepted, mutant.line, mutant.otherLines, mutant.word, {}});
                 Tally &tally = (program.reserve ? reserve : development)[kind.id];
                 ++tally.mutants;
                 if (graded.compiled) {

@@ -70,7 +70,7 @@ void ProgramRun::start(const QString &java)
     // A group of its own: stopping the run reaches whatever the program started.
     m_process.setChildProcessModifier([] { ::setsid(); });
     // The program's text in UTF-8 both ways, whatever the machine's language.
-    m_process.setArguments(m_agentOptions
+    m_process.setArguments(m_agentOptions + m_machineOptions
                            + QStringList{QStringLiteral("-Dfile.encoding=UTF-8"),
                                          QStringLiteral("-Dsun.stdout.encoding=UTF-8"),
                                          QStringLiteral("-Dsun.stderr.encoding=UTF-8"), m_className});
@@ -184,7 +184,7 @@ void ProgramRun::explain(const RuntimeError &error)
     if (m_explanations.size() >= MaxExplanations)
         return;
     const RunFacts facts{[this](const QString &file) { return m_studentFiles.contains(file); },
-                         m_lastInput};
+                         m_lastInput, m_folder};
     const std::optional<RuntimeExplanation> found = RuntimeExplanations::standard().explain(error, facts);
     if (!found)
         return;

@@ -56,6 +56,8 @@ public:
     // Launcher options before the class: a debug agent's (DebugSession),
     // whose first line, the port it listens on, is taken out of the output.
     void setDebugAgent(const QStringList &options);
+    // Options of the virtual machine besides those of the run (-Duser.language=pt).
+    void setVirtualMachineOptions(const QStringList &options) { m_machineOptions = options; }
     bool isDebugged() const { return !m_agentOptions.isEmpty(); }
     // `java` is the launcher to start (the one on the search path by default).
     void start(const QString &java = QStringLiteral("java"));
@@ -110,6 +112,7 @@ private:
     QStringDecoder m_errDecoder{QStringDecoder::Utf8};
     QString m_errPartial; // error output after its last line break
     QStringList m_agentOptions;
+    QStringList m_machineOptions;
     QString m_agentLine;  // output until the agent's line is whole
     bool m_awaitingAgent = false;
     RuntimeErrorReader m_reader;

@@ -1,5 +1,9 @@
 #include "javatools/runtime_errors.h"
 
+#include "editor/text_file.h"
+#include "javatools/runtime_facts.h"
+
+#include <QDir>
 #include <QRegularExpression>
 
 namespace {
@@ -35,6 +39,48 @@ bool isLauncherError(const QString &line)
 QString simpleName(const QString &className)
 {
     return className.mid(className.lastIndexOf(QLatin1Char('.')) + 1);
+}
+
+// The student's file as lines, or none when it cannot be read.
+QStringList readSource(const QString &folder, const QString &file)
+{
+    if (folder.isEmpty() || file.isEmpty())
+        return {};
+    QString error;
+    const std::optional<TextFile> loaded = TextFile::load(QDir(folder).filePath(file), &error);
+    return loaded ? loaded->lines : QStringList();
+}
+
+// What the student's source says at the place of the error, and whether the
+// student's own code threw it.
+QStringList sourceFacts(const RuntimeError &error, const RunFacts &facts, const StackFrame *student)
+{
+    const runtimefacts::Error split = runtimefacts::split(error.text);
+    if (!student) {
+        // The launcher names the class it did not find a main in.
+        static const QRegularExpression inClass(QStringLiteral("in class ([\\w$]+)"));
+        const QRegularExpressionMatch m = inClass.match(error.text);
+        if (!m.hasMatch())
+            return {};
+        return runtimefacts::about(split, readSource(facts.sourceFolder, m.captured(1) + QStringLiteral(".java")), 0,
+                                   facts.lastInput);
+    }
+    const QStringList source = readSource(facts.sourceFolder, student->file);
+    QStringList result = runtimefacts::about(split, source, student->line, facts.lastInput);
+    // Thrown by the student's own throw: the deepest frame is theirs.
+    const bool own = !error.frames.isEmpty() && &error.frames.first() == student
+                     && source.value(student->line - 1).contains(QLatin1String("throw "));
+    if (own) {
+        result << QStringLiteral("lançada com throw: sim");
+        for (qsizetype i = 1; i < error.frames.size(); ++i) {
+            const StackFrame &caller = error.frames.at(i);
+            if (facts.isStudentFile && facts.isStudentFile(caller.file)) {
+                result << QStringLiteral("chamada por: %1 (linha %2)").arg(caller.method).arg(caller.line);
+                break;
+            }
+        }
+    }
+    return result;
 }
 
 } // namespace
@@ -140,6 +186,7 @@ std::optional<RuntimeExplanation> RuntimeExplanations::explain(const RuntimeErro
         message.details << QStringLiteral("entrada: ") + *facts.lastInput;
     if (!error.cause.isEmpty())
         message.details << QStringLiteral("causa: ") + error.cause;
+    message.details << sourceFacts(error, facts, student);
     const std::optional<CompilerExplanation> found = m_table.explainMessage(message);
     if (!found)
         return std::nullopt;

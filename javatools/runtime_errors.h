@@ -61,18 +61,21 @@ struct RuntimeExplanation
     int line = 0;
 };
 
-// What is known of the run besides the error: which files are the student's
-// and the last line typed.
+// What is known of the run besides the error: which files are the student's,
+// the last line typed, and the folder of the student's sources, where the
+// line of the error is read for the facts of the explanation.
 struct RunFacts
 {
     std::function<bool(const QString &file)> isStudentFile;
     std::optional<QString> lastInput;
+    QString sourceFolder;
 };
 
 // The Portuguese explanations of run-time errors: a table of the same form
 // as the compiler's (excecoes.txt), where "mensagem" is the exception's line
 // and the details are facts of the run ("chamada: Scanner.nextInt",
-// "método: main", "classe: Ola", "entrada: sete", "causa: …").
+// "método: main", "classe: Ola", "entrada: sete", "causa: …") and of the
+// student's line where it happened (runtime_facts.h).
 class RuntimeExplanations
 {
 public:

@@ -67,9 +67,19 @@ Grade grade(const Expected &expected, const QString &id, const QString &text, in
     bool placed = lines.contains(expected.line);
     for (const int other : expected.otherLines)
         placed = placed || lines.contains(other);
-    if (expected.accepted.contains(id) && placed && text.contains(expected.word))
+    const bool misleads = !expected.avoid.isEmpty() && text.contains(expected.avoid);
+    // An entry accepts its variants: indice_fora_do_vetor, indice_fora_do_vetor_no_laco.
+    const bool named = std::any_of(expected.accepted.begin(), expected.accepted.end(), [&id](const QString &a) {
+        return id == a || id.startsWith(a + QLatin1Char('_'));
+    });
+    const bool accepted = named && placed && !misleads;
+    if (accepted && text.contains(expected.word))
         return Grade::Right;
-    return restatingEntries().contains(id) ? Grade::Literal : Grade::Wrong;
+    // The right cause in general words, without the facts that make it
+    // this program's, is no wrong road either.
+    if (accepted || restatingEntries().contains(id))
+        return Grade::Literal;
+    return Grade::Wrong;
 }
 
 Graded gradeCompile(JavacCompiler &compiler, const QString &path, const QStringList &lines,

@@ -19,6 +19,7 @@ struct Expected
     int line = 0;
     QList<int> otherLines;
     QString word;
+    QString avoid; // a word a right explanation does not contain (wrong advice)
 };
 
 // The grade of a first explanation, and what was seen.
@@ -40,6 +41,10 @@ Grade grade(const Expected &expected, const QString &id, const QString &text, in
 // explanation of its first error.
 Graded gradeCompile(JavacCompiler &compiler, const QString &path, const QStringList &lines,
                     const Expected &expected);
+
+// Turns loops' < into <= in the programs of `folder` that need no person,
+// runs each mutant and grades its first run-time explanation.
+bool gradeRunMutants(const QDir &folder, JavacCompiler &compiler, QTextStream &out);
 
 // Grades the outside corpus in `folder` against the expectations written
 // down in explanations/perguntas.txt; prints one line a case and the totals.

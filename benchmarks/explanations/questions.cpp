@@ -23,6 +23,7 @@ struct Question
     bool run = false; // a run-time error: compiled, then run with `input`
     QString file;
     QStringList input;
+    QString language; // pt_BR: the virtual machine runs in that language
     QString answer;  // the cause as the outside answer names it
     Expected expected;
 };
@@ -40,7 +41,7 @@ QList<Question> readQuestions(const QString &path)
         if (line.isEmpty() || line.startsWith('#'))
             continue;
         if (const QRegularExpressionMatch m = header.match(line); m.hasMatch()) {
-            questions.append(Question{m.captured(1), {}, false, {}, {}, {}, {}});
+            questions.append(Question{m.captured(1), {}, false, {}, {}, {}, {}, {}});
             continue;
         }
         const QRegularExpressionMatch m = field.match(line);
@@ -57,6 +58,10 @@ QList<Question> readQuestions(const QString &path)
             q.file = value;
         else if (key == QLatin1String("entrada"))
             q.input = value.split('|');
+        else if (key == QLatin1String("idioma"))
+            q.language = value;
+        else if (key == QLatin1String("evita"))
+            q.expected.avoid = value;
         else if (key == QLatin1String("resposta"))
             q.answer = value;
         else if (key == QLatin1String("aceita"))
@@ -81,11 +86,13 @@ QStringList readLines(const QString &path)
 
 // Runs the compiled class as the console does, typing `input`, and grades
 // the first run-time explanation.
-Graded gradeRun(const QString &folder, const QString &className, const QStringList &input,
-                const Expected &expected)
+Graded gradeRun(const QString &folder, const QString &className, const Question &q)
 {
     Graded graded;
     ProgramRun run(folder, className);
+    if (!q.language.isEmpty())
+        run.setVirtualMachineOptions({QStringLiteral("-Duser.language=") + q.language.section('_', 0, 0),
+                                      QStringLiteral("-Duser.country=") + q.language.section('_', 1, 1)});
     QString errors;
     QObject::connect(&run, &ProgramRun::output, [&errors](const QList<RunOutput> &pieces) {
         for (const RunOutput &piece : pieces)
@@ -93,7 +100,7 @@ Graded gradeRun(const QString &folder, const QString &className, const QStringLi
                 errors += piece.text;
     });
     run.start();
-    for (const QString &line : input)
+    for (const QString &line : q.input)
         run.sendLine(line);
     run.closeInput();
     const QDeadlineTimer deadline(20000);
@@ -106,7 +113,7 @@ Graded gradeRun(const QString &folder, const QString &className, const QStringLi
     const RunOutput &first = run.explanations().first();
     graded.id = first.id;
     graded.text = first.text.trimmed();
-    graded.grade = grade(expected, first.id, graded.text, first.line, first.line);
+    graded.grade = grade(q.expected, first.id, graded.text, first.line, first.line);
     return graded;
 }
 
@@ -131,8 +138,7 @@ bool gradeQuestions(const QDir &folder, JavacCompiler &compiler, QTextStream &ou
                 out << q.id << ": does not compile\n";
                 continue;
             }
-            graded = gradeRun(QFileInfo(path).absolutePath(), QFileInfo(q.file).completeBaseName(), q.input,
-                              q.expected);
+            graded = gradeRun(QFileInfo(path).absolutePath(), QFileInfo(q.file).completeBaseName(), q);
         } else {
             graded = gradeCompile(compiler, path, lines, q.expected);
             if (graded.compiled) {

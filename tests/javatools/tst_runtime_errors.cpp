@@ -26,7 +26,7 @@ class TestRuntimeErrors : public QObject
 
     static RunFacts studentFiles(const QStringList &files, std::optional<QString> input = std::nullopt)
     {
-        return RunFacts{[files](const QString &file) { return files.contains(file); }, input};
+        return RunFacts{[files](const QString &file) { return files.contains(file); }, input, {}};
     }
 
 private slots:
@@ -94,6 +94,10 @@ private slots:
         const auto comma = table.explain(errors[0], studentFiles({"Media.java"}, QStringLiteral("7,5")));
         QCOMPARE(comma->id, QStringLiteral("decimal_com_virgula"));
         QVERIFY2(comma->text.contains(QStringLiteral("7.5")), qPrintable(comma->text));
+        // A dot where the machine's language reads a comma (a Brazilian one).
+        const auto dot = table.explain(errors[0], studentFiles({"Media.java"}, QStringLiteral("7.5")));
+        QCOMPARE(dot->id, QStringLiteral("decimal_com_ponto"));
+        QVERIFY2(dot->text.contains(QStringLiteral("7,5")), qPrintable(dot->text));
         const auto word = table.explain(errors[0], studentFiles({"Media.java"}, QStringLiteral("sete")));
         QCOMPARE(word->id, QStringLiteral("numero_esperado"));
         QVERIFY(word->text.contains(QStringLiteral("nextDouble()")));

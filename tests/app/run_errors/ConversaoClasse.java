@@ -1,4 +1,4 @@
-// espera: conversao_de_classe na linha 5
+// espera: conversao_de_classe_texto_para_numero na linha 5
 public class ConversaoClasse {
     public static void main(String[] args) {
         Object valor = "42";

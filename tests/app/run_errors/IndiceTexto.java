@@ -1,4 +1,4 @@
-// espera: indice_fora_do_texto na linha 5
+// espera: indice_fora_do_texto_na_posicao na linha 5
 public class IndiceTexto {
     public static void main(String[] args) {
         String nome = "Ana";

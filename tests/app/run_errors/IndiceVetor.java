@@ -1,4 +1,4 @@
-// espera: indice_fora_do_vetor na linha 6
+// espera: indice_fora_do_vetor_no_laco na linha 6
 public class IndiceVetor {
     public static void main(String[] args) {
         int[] notas = {7, 8, 5, 9, 10};
