@@ -32,18 +32,6 @@ QString headerName(const SourceTokens &tokens, int line)
     return QStringLiteral("de código");
 }
 
-// The ")" that closes the "(" at `open`, or -1.
-int closingParenthesis(const SourceTokens &tokens, int open)
-{
-    int depth = 0;
-    for (int i = open; i < tokens.size(); ++i) {
-        depth += tokens.at(i).is("(") ? 1 : tokens.at(i).is(")") ? -1 : 0;
-        if (depth == 0)
-            return i;
-    }
-    return -1;
-}
-
 // The "if", "for" or "while" whose condition the ")" at `close` ends, or -1.
 int conditionKeyword(const SourceTokens &tokens, int close)
 {
@@ -77,7 +65,7 @@ int statementStart(const SourceTokens &tokens, int end)
 FoundMistake strayConditionSemicolon(const SourceTokens &tokens, int keyword, const QString &consequence)
 {
     const SourceToken &k = tokens.at(keyword);
-    const int semicolon = closingParenthesis(tokens, keyword + 1) + 1;
+    const int semicolon = tokens.closing(keyword + 1) + 1;
     return placed(mistake("ponto_e_virgula_depois_da_condicao",
                    QStringLiteral("Na linha %1 há um ; logo depois da condição do %2: esse ; é uma "
                                   "instrução vazia que termina o %2 ali mesmo, e o bloco de baixo fica "
@@ -241,7 +229,7 @@ std::optional<FoundMistake> semicolonAfterCondition(const MistakeContext &c)
     for (int i = 0; i + 3 < c.tokens.size() && i < c.at; ++i) {
         if (!c.tokens.at(i).isKeyword("for") || !c.tokens.at(i + 1).is("("))
             continue;
-        const int close = closingParenthesis(c.tokens, i + 1);
+        const int close = c.tokens.closing(i + 1);
         const bool declares = c.tokens.at(i + 3).text == c.unknownName;
         if (close > 0 && close < c.at && declares && c.tokens.get(close + 1).is(";"))
             return strayConditionSemicolon(c.tokens, i, QStringLiteral(", onde a variável %1 não existe")

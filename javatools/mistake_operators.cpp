@@ -27,18 +27,6 @@ QList<QPair<int, int>> conditionsOn(const SourceTokens &tokens, int line)
     return result;
 }
 
-// The text of tokens `from` to `to` as the student wrote it, spaced simply.
-QString written(const SourceTokens &tokens, int from, int to)
-{
-    QString text;
-    for (int i = from; i <= to && i < tokens.size(); ++i) {
-        if (!text.isEmpty() && tokens.at(i).column > tokens.at(i - 1).endColumn())
-            text += QLatin1Char(' ');
-        text += tokens.at(i).text;
-    }
-    return text;
-}
-
 // The far end of one side of the operator at `op` (step -1: the left side,
 // +1: the right), stopping before && or || or the condition's own bracket
 // at `limit`.
@@ -158,8 +146,8 @@ std::optional<FoundMistake> assignmentInCondition(const MistakeContext &c)
             // The two sides as written, up to && or || or the condition's end.
             const int from = sideStart(c.tokens, open, i, -1);
             const int to = sideStart(c.tokens, close, i, 1);
-            const QString left = written(c.tokens, from, i - 1);
-            const QString right = written(c.tokens, i + 1, to);
+            const QString left = c.tokens.written(from, i - 1);
+            const QString right = c.tokens.written(i + 1, to);
             // Texts compare with equals; numbers, chars and null with ==.
             const SourceToken value = c.tokens.get(i + 1);
             const bool texts = (value.isString() && value.text.startsWith(QLatin1Char('"')))

@@ -10,32 +10,6 @@ namespace runtimefacts {
 
 namespace {
 
-// The text of tokens `from` to `to` as the student wrote it, spaced simply.
-QString written(const SourceTokens &tokens, int from, int to)
-{
-    QString text;
-    for (int i = from; i <= to && i < tokens.size(); ++i) {
-        if (!text.isEmpty() && tokens.at(i).column > tokens.at(i - 1).endColumn())
-            text += QLatin1Char(' ');
-        text += tokens.at(i).text;
-    }
-    return text;
-}
-
-// The token that closes the bracket at `open` ("(" or "["), or -1.
-int closing(const SourceTokens &tokens, int open)
-{
-    const QString opener = tokens.at(open).text;
-    const QString closer = opener == QLatin1String("(") ? QStringLiteral(")") : QStringLiteral("]");
-    int depth = 0;
-    for (int i = open; i < tokens.size(); ++i) {
-        depth += tokens.at(i).text == opener ? 1 : tokens.at(i).text == closer ? -1 : 0;
-        if (depth == 0)
-            return i;
-    }
-    return -1;
-}
-
 // The receiver written before the "." at `dot`: nomes, this.nomes, p.nome.
 int receiverStart(const SourceTokens &tokens, int dot)
 {
@@ -86,7 +60,7 @@ QList<Access> accessesOn(const SourceTokens &tokens, int line)
         }
         if (open < 0)
             continue;
-        const int close = closing(tokens, open);
+        const int close = tokens.closing(open);
         if (close < 0)
             continue;
         // The index is the first argument: substring(a, b) has two.
@@ -99,9 +73,9 @@ QList<Access> accessesOn(const SourceTokens &tokens, int line)
             }
         }
         Access access;
-        access.whole = written(tokens, from, close);
-        access.collection = written(tokens, from, t.is("[") ? open - 1 : open - 3);
-        access.index = written(tokens, open + 1, end);
+        access.whole = tokens.written(from, close);
+        access.collection = tokens.written(from, t.is("[") ? open - 1 : open - 3);
+        access.index = tokens.written(open + 1, end);
         for (int j = open + 1; j <= end; ++j) {
             if (tokens.at(j).isName() && !tokens.get(j - 1).is(".")) {
                 access.variable = tokens.at(j).text;
@@ -130,7 +104,7 @@ std::optional<Loop> loopAround(const SourceTokens &tokens, const Braces &braces,
         const SourceToken &keyword = tokens.at(k);
         if (!(keyword.isKeyword("for") || keyword.isKeyword("while")) || !tokens.at(k + 1).is("("))
             continue;
-        const int close = closing(tokens, k + 1);
+        const int close = tokens.closing(k + 1);
         if (close < 0)
             continue;
         // The body: a block, or one statement.
@@ -158,13 +132,13 @@ std::optional<Loop> loopAround(const SourceTokens &tokens, const Braces &braces,
         const int conditionPart = isFor ? 1 : 0;
         Loop loop;
         loop.line = keyword.line;
-        loop.condition = written(tokens, parts.at(conditionPart) + 1, parts.at(conditionPart + 1) - 1);
+        loop.condition = tokens.written(parts.at(conditionPart) + 1, parts.at(conditionPart + 1) - 1);
         if (isFor)
-            loop.start = written(tokens, parts.at(0) + 1, parts.at(1) - 1);
+            loop.start = tokens.written(parts.at(0) + 1, parts.at(1) - 1);
         // The loop that moves the index: a for that starts or steps it, a
         // while whose condition begins with it (j < v[i].length moves j, not i).
         const QRegularExpression named(QStringLiteral("\\b%1\\b").arg(QRegularExpression::escape(variable)));
-        const QString step = isFor ? written(tokens, parts.at(2) + 1, parts.at(3) - 1) : QString();
+        const QString step = isFor ? tokens.written(parts.at(2) + 1, parts.at(3) - 1) : QString();
         const bool moves = isFor ? named.match(loop.start).hasMatch() || named.match(step).hasMatch()
                                  : loop.condition.startsWith(variable);
         if (!variable.isEmpty() && moves && named.match(loop.condition).hasMatch())
@@ -264,7 +238,7 @@ QHash<QString, int> hiddenFields(const SourceTokens &tokens)
         for (int i = body.open + 1; i < body.close; ++i) {
             if (braces.around(i) != p || tokens.at(i).text != cls || !tokens.get(i + 1).is("("))
                 continue;
-            const int close = closing(tokens, i + 1);
+            const int close = tokens.closing(i + 1);
             const SourceToken open = tokens.get(close + 1);
             if (!open.is("{"))
                 continue;
@@ -368,6 +342,30 @@ void emptyTextFacts(QStringList &facts, const SourceTokens &tokens, int line)
     }
 }
 
+void divisionFacts(QStringList &facts, const SourceTokens &tokens, int line)
+{
+    // a / b with b a variable that is multiplied over and over elsewhere:
+    // an int that passes its limit wraps around, and may reach 0.
+    for (const int i : tokens.onLine(line)) {
+        if (!(tokens.at(i).is("/") || tokens.at(i).is("%")) || !tokens.get(i + 1).isName())
+            continue;
+        const QString divisor = tokens.at(i + 1).text;
+        if (tokens.get(i + 2).is(".") || tokens.get(i + 2).is("("))
+            continue;
+        for (int j = 0; j + 2 < tokens.size(); ++j) {
+            const bool times = tokens.at(j).text == divisor
+                               && (tokens.at(j + 1).is("*=")
+                                   || (tokens.at(j + 1).is("=") && tokens.at(j + 2).text == divisor
+                                       && tokens.get(j + 3).is("*")));
+            if (times) {
+                facts << QStringLiteral("divisor multiplicado: %1 (linha %2)").arg(divisor).arg(tokens.at(j).line);
+                return;
+            }
+        }
+        return;
+    }
+}
+
 void mainFacts(QStringList &facts, const SourceTokens &tokens)
 {
     // A method taking String[] whose name is almost main.
@@ -412,6 +410,8 @@ QStringList about(const Error &error, const QStringList &source, int line, const
         inputFacts(facts, lastInput);
     else if (type == QLatin1String("java.lang.NumberFormatException") && error.message.endsWith(QLatin1String("\"\"")) && line > 0)
         emptyTextFacts(facts, tokens, line);
+    else if (type == QLatin1String("java.lang.ArithmeticException") && line > 0)
+        divisionFacts(facts, tokens, line);
     else if (type == QLatin1String("Error") && error.message.startsWith(QLatin1String("Main method not found")))
         mainFacts(facts, tokens);
     return facts;

@@ -55,6 +55,32 @@ QList<int> SourceTokens::onLine(int line) const
     return indexes;
 }
 
+int SourceTokens::closing(int open) const
+{
+    const QString opener = get(open).text;
+    const QString closer = opener == QLatin1String("(") ? QStringLiteral(")")
+                           : opener == QLatin1String("[") ? QStringLiteral("]")
+                                                          : QStringLiteral("}");
+    int depth = 0;
+    for (int i = qMax(open, 0); i < m_tokens.size(); ++i) {
+        depth += m_tokens.at(i).text == opener ? 1 : m_tokens.at(i).text == closer ? -1 : 0;
+        if (depth == 0)
+            return i;
+    }
+    return -1;
+}
+
+QString SourceTokens::written(int from, int to) const
+{
+    QString text;
+    for (int i = qMax(from, 0); i <= to && i < m_tokens.size(); ++i) {
+        if (!text.isEmpty() && m_tokens.at(i).column > m_tokens.at(i - 1).endColumn())
+            text += QLatin1Char(' ');
+        text += m_tokens.at(i).text;
+    }
+    return text;
+}
+
 int SourceTokens::indentOf(int line) const
 {
     int indent = 0;

@@ -40,6 +40,10 @@ public:
     int indexBefore(int line, int column) const;
     // The tokens of `line`, as indexes.
     QList<int> onLine(int line) const;
+    // The token that closes the "(", "[" or "{" at `open`, or -1.
+    int closing(int open) const;
+    // Tokens `from` to `to` as the student wrote them, one blank where there were blanks.
+    QString written(int from, int to) const;
 
     QString lineText(int line) const { return m_lines.value(line - 1); }
     int lineCount() const { return int(m_lines.size()); }

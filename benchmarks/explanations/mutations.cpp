@@ -47,17 +47,6 @@ struct Source
         }
         return -1;
     }
-    int closeParen(int open) const
-    {
-        int d = 0;
-        for (int i = open; i < size(); ++i) {
-            d += at(i).is("(") ? 1 : at(i).is(")") ? -1 : 0;
-            if (d == 0)
-                return i;
-        }
-        return -1;
-    }
-
     QStringList lines;
     SourceTokens tokens;
     QList<int> partner; // of each brace, its pair's index (-1 when it has none)
@@ -212,7 +201,7 @@ QList<QPair<int, int>> conditions(const Source &s)
     QList<QPair<int, int>> result;
     for (int i = 0; i + 1 < s.size(); ++i) {
         if ((s.at(i).isKeyword("if") || s.at(i).isKeyword("while")) && s.at(i + 1).is("(")) {
-            const int close = s.closeParen(i + 1);
+            const int close = s.tokens.closing(i + 1);
             if (close > 0)
                 result.append({i + 1, close});
         }
@@ -337,7 +326,7 @@ QList<Mutant> semicolonAfterCondition(const QStringList &lines)
         const SourceToken &t = s.at(i);
         if (!(t.isKeyword("if") || t.isKeyword("for") || t.isKeyword("while")) || !s.at(i + 1).is("("))
             continue;
-        const int close = s.closeParen(i + 1);
+        const int close = s.tokens.closing(i + 1);
         // A do { } while (...); has its own ";".
         if (close < 0 || s.get(close + 1).is(";") || s.get(i - 1).is("}"))
             continue;
@@ -367,7 +356,7 @@ QList<Mutant> semicolonForComma(const QStringList &lines)
     for (int i = 1; i < s.size(); ++i) {
         if (!s.at(i).is("(") || !s.at(i - 1).isName())
             continue;
-        const int close = s.closeParen(i);
+        const int close = s.tokens.closing(i);
         for (int j = i + 1; j < close; ++j) {
             // Only the call's own commas, not those of a call inside it.
             if (s.at(j).is(",") && s.openParen(close) == i) {
@@ -502,7 +491,9 @@ QList<Mutant> twoStatementsOnALine(const QStringList &lines)
         if (!endsStatement(s, onLine) || !endsStatement(s, next) || !s.inBody(onLine.first()))
             continue;
         Mutant m = replaced(s, s.at(onLine.last()), QString(), QStringLiteral(";"));
-        m.lines[l - 1] += QLatin1Char(' ') + lines.at(l).trimmed();
+        QString &target = m.lines[l - 1];
+        target.insert(target.endsWith(QLatin1Char('\r')) ? target.size() - 1 : target.size(),
+                      QLatin1Char(' ') + lines.at(l).trimmed());
         m.lines[l] = QString();
         result << m;
     }
@@ -519,6 +510,95 @@ QList<Mutant> bracesAroundCondition(const QStringList &lines)
         Mutant m = replaced(s, s.at(close), QStringLiteral("}"), QStringLiteral("("));
         m.lines[s.at(open).line - 1].replace(s.at(open).column - 1, 1, QStringLiteral("{"));
         result << m;
+    }
+    return result;
+}
+
+QList<Mutant> lengthLeftOut(const QStringList &lines)
+{
+    // if (nome.length() < 3) -> if (nome < 3): a text compared with a number.
+    const Source s(lines);
+    QList<Mutant> result;
+    for (int i = 0; i + 4 < s.size(); ++i) {
+        const SourceToken &name = s.at(i);
+        static const QSet<QString> order = {"<", "<=", ">", ">="};
+        if (name.isName() && s.at(i + 1).is(".") && s.at(i + 2).is("length") && s.at(i + 3).is("(")
+            && s.at(i + 4).is(")") && order.contains(s.get(i + 5).text) && !s.get(i - 1).is(".")) {
+            Mutant m = replaced(s, s.at(i + 1), QString(), name.text, s.at(i + 4).endColumn() - s.at(i + 1).column);
+            result << m;
+        }
+    }
+    return result;
+}
+
+QList<Mutant> codeAfterReturningIf(const QStringList &lines)
+{
+    // A method that ends in if (...) { return a; } else { return b; }: one
+    // more statement after it can never run.
+    const Source s(lines);
+    QList<Mutant> result;
+    for (int close = 0; close < s.size(); ++close) {
+        if (!s.at(close).is("}") || !endsMethod(s, close))
+            continue;
+        const int elseClose = close - 1;
+        const int elseOpen = s.partner.value(elseClose, -1);
+        if (elseOpen < 2 || !s.at(elseOpen - 1).isKeyword("else") || !s.at(elseOpen - 2).is("}")
+            || !s.get(elseClose - 1).is(";"))
+            continue;
+        const int returnLine = s.at(elseClose - 1).line;
+        if (!s.at(s.onLine(returnLine).first()).isKeyword("return"))
+            continue;
+        Mutant m;
+        m.lines = lines;
+        const int at = s.at(elseClose).line; // the line of the else's "}"
+        // (Before a CR that ends the line, or javac would count a line more.)
+        QString &target = m.lines[at - 1];
+        target.insert(target.endsWith(QLatin1Char('\r')) ? target.size() - 1 : target.size(),
+                      QLatin1Char(' ') + lines.at(returnLine - 1).trimmed());
+        m.line = at;
+        m.word = QStringLiteral("if");
+        result << m;
+    }
+    return result;
+}
+
+QList<Mutant> doubleForIntParameter(const QStringList &lines)
+{
+    // A call of the program's own method whose int parameter gets 2.5.
+    const Source s(lines);
+    QSet<QString> intFirst; // methods whose first parameter is an int
+    for (int i = 1; i + 3 < s.size(); ++i) {
+        if (s.at(i).isName() && s.at(i + 1).is("(") && s.at(i + 2).isKeyword("int") && s.at(i + 3).isName()
+            && (s.at(i - 1).kind == tkKey || s.at(i - 1).isName()))
+            intFirst.insert(s.at(i).text);
+    }
+    QList<Mutant> result;
+    for (int i = 1; i + 3 < s.size(); ++i) {
+        // Not the declaration itself: int dobro(int n).
+        const SourceToken before = s.at(i - 1);
+        const bool declaration = (before.kind == tkKey && !before.isKeyword("return")) || before.isName();
+        if (intFirst.contains(s.at(i).text) && s.at(i + 1).is("(") && s.at(i + 2).isNumber() && !declaration
+            && !s.at(i + 2).text.contains(QLatin1Char('.')) && (s.at(i + 3).is(")") || s.at(i + 3).is(",")))
+            result << replaced(s, s.at(i + 2), s.at(i + 2).text + QStringLiteral(".5"), s.at(i).text);
+    }
+    return result;
+}
+
+QList<Mutant> classNameWithSpace(const QStringList &lines)
+{
+    // public class MeuPrograma -> public class Meu Programa
+    const Source s(lines);
+    QList<Mutant> result;
+    for (int i = 0; i + 1 < s.size(); ++i) {
+        if (!s.at(i).isKeyword("class") || !s.at(i + 1).isName())
+            continue;
+        const SourceToken &name = s.at(i + 1);
+        for (int c = 1; c < name.text.size(); ++c) {
+            if (name.text.at(c).isUpper() && name.text.at(c - 1).isLower()) {
+                result << replaced(s, name, name.text.left(c) + ' ' + name.text.mid(c), name.text);
+                break;
+            }
+        }
     }
     return result;
 }
@@ -552,6 +632,10 @@ const QList<MutationKind> &mutationKinds()
         {"sem_system_out", {"metodo_sem_objeto"}, systemOutMissing},
         {"construtor_com_outro_nome", {"construtor_com_outro_nome"}, constructorMisspelt},
         {"modificador_em_variavel_local", {"modificador_em_variavel_local"}, modifierOnLocal},
+        {"texto_comparado_com_numero", {"texto_comparado_com_numero"}, lengthLeftOut},
+        {"codigo_depois_do_if_com_returns", {"codigo_depois_do_fim"}, codeAfterReturningIf},
+        {"double_para_parametro_int", {"argumento_de_outro_tipo"}, doubleForIntParameter},
+        {"nome_de_classe_com_espaco", {"espaco_no_nome"}, classNameWithSpace},
     };
     return kinds;
 }
