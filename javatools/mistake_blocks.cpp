@@ -82,7 +82,9 @@ namespace detectors {
 std::optional<FoundMistake> modifierOnLocal(const MistakeContext &c)
 {
     const SourceToken here = c.tokens.get(c.at);
-    if (!c.says("illegal start of expression") || !modifiers().contains(here.text))
+    // After an annotation javac names the modifier itself.
+    const bool saysModifier = c.message.text == QStringLiteral("modifier %1 not allowed here").arg(here.text);
+    if (!(c.says("illegal start of expression") || saysModifier) || !modifiers().contains(here.text))
         return std::nullopt;
     int i = c.at;
     while (modifiers().contains(c.tokens.get(i).text) || c.tokens.get(i).isKeyword("final"))
@@ -100,9 +102,13 @@ std::optional<FoundMistake> modifierOnLocal(const MistakeContext &c)
     if (!name.isName() || !(after.is("=") || after.is(";") || after.is(",")))
         return std::nullopt;
     // A declaration at the indentation of the class's members is a field
-    // after a method whose "}" is missing, not a local variable.
+    // after a method whose "}" is missing, not a local variable - unless
+    // every brace of the file has its partner, when nothing is missing and
+    // the body is simply written flush with its header.
     const MethodHeader method = enclosingMethod(c.tokens, c.braces, c.at);
-    if (method.name.isEmpty() || c.tokens.indentOf(here.line) <= c.tokens.indentOf(method.line))
+    const bool balanced = c.braces.openAtEnd.isEmpty() && c.braces.unmatched.isEmpty();
+    if (method.name.isEmpty()
+        || (!balanced && c.tokens.indentOf(here.line) <= c.tokens.indentOf(method.line)))
         return std::nullopt;
     return placed(mistake("modificador_em_variavel_local",
                    QStringLiteral("Na linha %1, a variável %2 é declarada dentro do método %3, e uma "
@@ -128,7 +134,8 @@ std::optional<FoundMistake> missingOpeningBrace(const MistakeContext &c)
         && c.tokens.at(onLine.last()).is(")") && !below.is("{") && !below.is(";")
         && isClassBody(c.tokens, c.braces.pairs.value(c.braces.around(onLine.first())).open)
         && (c.tokens.indentOf(below.line) > c.tokens.indentOf(line)
-            || (below.is("}") && c.tokens.indentOf(below.line) == c.tokens.indentOf(line)))) {
+            || (below.is("}") && c.tokens.indentOf(below.line) == c.tokens.indentOf(line))
+            || !c.braces.unmatched.isEmpty())) { // a body written flush, and its "}" left over
         const QString header = headerName(c.tokens, line);
         if (header.startsWith(QStringLiteral("do método")))
             return placed(mistake("falta_abre_chave",

@@ -217,17 +217,25 @@ int headerWithoutBrace(const SourceTokens &tokens, int close, int *statements)
 {
     const int closeLine = tokens.at(close).line;
     const int indent = tokens.indentOf(closeLine);
+    // A "}" may stand under its header or at its body's indentation.
+    bool alignedWithBody = false;
+    for (int line = closeLine - 1; line > 0; --line) {
+        if (!tokens.onLine(line).isEmpty()) {
+            alignedWithBody = tokens.indentOf(line) == indent;
+            break;
+        }
+    }
     int body = 0;
     for (int line = closeLine - 1; line > 0; --line) {
         const QList<int> onLine = tokens.onLine(line);
         if (onLine.isEmpty())
             continue;
         const int here = tokens.indentOf(line);
-        if (here > indent) {
+        if (here > indent || (alignedWithBody && here == indent)) {
             ++body;
             continue;
         }
-        if (here < indent || body == 0 || !isHeader(tokens, line))
+        if ((here < indent && !alignedWithBody) || body == 0 || !isHeader(tokens, line))
             return 0;
         if (statements)
             *statements = body;

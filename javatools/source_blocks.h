@@ -65,7 +65,8 @@ int closesTooFarOut(const SourceTokens &tokens, const Braces &braces, int before
 bool isMethodHeader(const SourceTokens &tokens, int line);
 
 // A header (if, for, while, else, do, a method) whose body is written
-// indented below it, closed by the "}" at `close` (a token index) under it,
+// indented below it, closed by the "}" at `close` (a token index) under it
+// or at the body's indentation,
 // but that has no "{" of its own: its line, or 0. `statements` receives how
 // many lines of the body lie between them.
 int headerWithoutBrace(const SourceTokens &tokens, int close, int *statements = nullptr);
