@@ -148,6 +148,9 @@ void ProgramRun::readErrors()
 {
     m_errPartial += m_errDecoder(m_process.readAllStandardError());
     takeErrorLines(false);
+    // No trace has lines that long: what waits for its line break goes on.
+    if (m_errPartial.size() >= PieceChars)
+        add(RunOutput::Kind::Error, std::exchange(m_errPartial, QString()));
     m_quietTimer.start();
 }
 
@@ -195,14 +198,16 @@ void ProgramRun::explain(const RuntimeError &error)
     m_explanations.append(piece);
     m_pending.append(piece);
     ++m_pendingLines;
+    m_column = 0;
     if (!m_flushTimer.isActive())
         m_flushTimer.start(kFlushInterval);
 }
 
-void ProgramRun::add(RunOutput::Kind kind, const QString &text)
+void ProgramRun::add(RunOutput::Kind kind, const QString &given)
 {
-    if (text.isEmpty())
+    if (given.isEmpty())
         return;
+    const QString text = inPieces(given);
     if (!m_pending.isEmpty() && m_pending.last().kind == kind && joins(kind))
         m_pending.last().text += text;
     else
@@ -212,6 +217,32 @@ void ProgramRun::add(RunOutput::Kind kind, const QString &text)
         trimPending();
     if (!m_flushTimer.isActive())
         m_flushTimer.start(kFlushInterval);
+}
+
+// Breaks the text where the line shown would pass PieceChars characters.
+QString ProgramRun::inPieces(const QString &text)
+{
+    QString pieces;
+    qsizetype from = 0;
+    while (from < text.size()) {
+        const qsizetype room = PieceChars - m_column;
+        const qsizetype end = text.indexOf(QLatin1Char('\n'), from);
+        if (end >= 0 && end - from <= room) {
+            pieces += QStringView(text).mid(from, end + 1 - from);
+            m_column = 0;
+            from = end + 1;
+        } else if (text.size() - from <= room && end < 0) {
+            pieces += QStringView(text).mid(from);
+            m_column += int(text.size() - from);
+            from = text.size();
+        } else {
+            pieces += QStringView(text).mid(from, room);
+            pieces += QLatin1Char('\n');
+            m_column = 0;
+            from += room;
+        }
+    }
+    return pieces;
 }
 
 // Keeps the last MaxLines lines of what waits to be shown: the console would
@@ -243,26 +274,37 @@ void ProgramRun::flush()
         return;
     QList<RunOutput> batch;
     int lines = 0;
-    while (!m_pending.isEmpty() && lines < BatchLines) {
+    qsizetype chars = 0;
+    while (!m_pending.isEmpty() && lines < BatchLines && chars < BatchChars) {
         RunOutput &first = m_pending.first();
         qsizetype cut = 0;
         int taken = 0;
-        while (taken < BatchLines - lines) {
+        bool full = false;
+        for (;;) {
             const qsizetype next = first.text.indexOf(QLatin1Char('\n'), cut);
             if (next < 0)
+                break;
+            // At least one line goes, however long.
+            full = taken == BatchLines - lines || (chars + next + 1 > BatchChars && (chars > 0 || taken > 0));
+            if (full)
                 break;
             cut = next + 1;
             ++taken;
         }
-        if (taken < BatchLines - lines || cut == first.text.size()) {
-            lines += int(first.text.count(QLatin1Char('\n')));
+        if (!full || cut == first.text.size()) {
+            // The tail after the last line break is shorter than a piece.
+            lines += taken;
+            chars += first.text.size();
             batch.append(m_pending.takeFirst());
+        } else if (cut == 0) {
+            break;
         } else {
             RunOutput part = first;
             part.text = first.text.left(cut);
             first.text.remove(0, cut);
             batch.append(part);
             lines += taken;
+            chars += cut;
         }
     }
     m_pendingLines = qMax(0, m_pendingLines - lines);

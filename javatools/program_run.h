@@ -40,8 +40,12 @@ class ProgramRun : public QObject
 public:
     // Lines kept from a burst of output; the console keeps as many.
     static constexpr int MaxLines = 10000;
-    // Lines handed on at once.
+    // Lines and characters handed on at once.
     static constexpr int BatchLines = 1000;
+    static constexpr int BatchChars = 256 * 1024;
+    // Longer lines go on in pieces of this many characters, each counted as
+    // a line: output without line breaks is handled as a flood of short lines.
+    static constexpr int PieceChars = 1000;
     // Explanations per run: a window whose every click fails explains the
     // first ones.
     static constexpr int MaxExplanations = 20;
@@ -99,6 +103,7 @@ private:
     void takeErrorLines(bool all);
     void explain(const RuntimeError &error);
     void add(RunOutput::Kind kind, const QString &text);
+    QString inPieces(const QString &text);
     void flush();
     void trimPending();
     void end();
@@ -120,6 +125,7 @@ private:
     std::optional<QString> m_lastInput;
     QList<RunOutput> m_pending;
     int m_pendingLines = 0;
+    int m_column = 0; // characters shown since the last line break
     QList<RunOutput> m_explanations;
     QTimer m_flushTimer;
     QTimer m_quietTimer; // error output paused: a trace printed so far is whole

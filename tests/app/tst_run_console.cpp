@@ -209,6 +209,41 @@ private slots:
         QVERIFY(!appfixture::alive(pid));
     }
 
+    // Output without line breaks is shown in pieces, as a flood of short
+    // lines is: a 4 MB line arrives whole and the run ends, and an endless
+    // one keeps the console's lines bounded and stops at once.
+    void outputWithoutLineBreaksIsShownInPieces()
+    {
+        JavaDocument *document = open("LinhaLonga.java",
+            "public class LinhaLonga {\n"
+            "    public static void main(String[] args) {\n"
+            "        StringBuilder b = new StringBuilder();\n"
+            "        for (int i = 0; i < 4_000_000; i++) b.append((char) ('a' + i % 26));\n"
+            "        System.out.print(b);\n"
+            "        System.out.println(\"|fim\");\n"
+            "        for (long i = 0; ; i++) System.err.print(i % 10);\n"
+            "    }\n"
+            "}\n");
+        QVERIFY(document);
+        ProgramRun *run = runWithKeys(document);
+        QVERIFY(run);
+        QTRY_VERIFY_WITH_TIMEOUT(w().console()->text().contains(QStringLiteral("|fim")), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(console()->document()->blockCount() >= ProgramRun::MaxLines, 30000);
+        QVERIFY(console()->document()->blockCount() <= ProgramRun::MaxLines + 100);
+        int longest = 0;
+        for (QTextBlock b = console()->document()->begin(); b.isValid(); b = b.next())
+            longest = qMax(longest, b.length());
+        QVERIFY2(longest <= ProgramRun::PieceChars + 1, qPrintable(QString::number(longest)));
+        const QString before = document->text().toPlainText();
+        QTest::keyClick(w().currentEditor(), Qt::Key_Space);
+        QCOMPARE(document->text().toPlainText().size(), before.size() + 1);
+        w().currentEditor()->SetFocus();
+        QTest::keyClick(w().currentEditor(), Qt::Key_F2, Qt::ControlModifier);
+        QVERIFY(ends(run, 5000));
+        QTRY_VERIFY(w().console()->text().contains(QStringLiteral("Programa interrompido (Parar)")));
+        document->setModified(false);
+    }
+
     // A class without main (an applet) gets a Portuguese message instead of
     // the launcher's English.
     void aClassWithoutMainIsNotRun()
