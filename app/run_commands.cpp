@@ -11,6 +11,7 @@
 #include "editor/text_file.h"
 #include "javatools/debug_session.h"
 #include "javatools/exec_script.h"
+#include "javatools/java_package.h"
 #include "javatools/program_run.h"
 
 #include <QDir>
@@ -23,6 +24,11 @@ const QString kNoMain =
                    "pode ser executada no Tavessa. Um applet roda no navegador (ou no appletviewer) "
                    "e uma página JSP, num servidor web; um programa precisa de\n"
                    "public static void main(String[] args).");
+const QString kPackageFolder =
+    QStringLiteral("A classe %1 está no pacote %2 (a linha package do começo do arquivo), e o java "
+                   "só encontra uma classe de pacote dentro das pastas do pacote: o arquivo precisa "
+                   "ficar numa pasta %3, e ele está em\n%4\n\nMova o arquivo para uma pasta %3 "
+                   "(dentro da pasta do projeto) ou tire a linha package.");
 const QString kStillRunning =
     QStringLiteral("O programa %1 ainda está rodando no console. Deseja pará-lo e executar de novo?");
 
@@ -64,8 +70,17 @@ ProgramRun *RunCommands::start(bool debugged)
     // The class files must be this text's: compile as F9 does when it changed.
     if (!document->isCompiledAsShown() && !m_build.Compile())
         return nullptr;
+    // Where the document lies is known once it has been saved.
+    const PackagePlace package = packagePlace(document->folder(), lines);
+    if (!package.name.isEmpty() && package.root.isEmpty()) {
+        messages::warning(m_window, kPackageFolder.arg(className, package.name, package.path(),
+                                                       QDir::toNativeSeparators(document->folder())));
+        return nullptr;
+    }
 
-    auto run = std::make_unique<ProgramRun>(document->folder(), className);
+    auto run = std::make_unique<ProgramRun>(document->folder(), package.qualified(className));
+    if (!package.name.isEmpty())
+        run->setClassPathRoot(package.root);
     ProgramRun *started = run.get();
     // The document's run before this one, if any, ends here.
     document->setRun(std::move(run));

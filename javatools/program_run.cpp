@@ -66,7 +66,7 @@ void ProgramRun::start(const QString &java)
 {
     const QStringList sources = QDir(m_folder).entryList({QStringLiteral("*.java")}, QDir::Files);
     m_studentFiles = QSet<QString>(sources.begin(), sources.end());
-    m_process.setWorkingDirectory(m_folder);
+    m_process.setWorkingDirectory(m_classPathRoot.isEmpty() ? m_folder : m_classPathRoot);
     // A group of its own: stopping the run reaches whatever the program started.
     m_process.setChildProcessModifier([] { ::setsid(); });
     // The program's text in UTF-8 both ways, whatever the machine's language.

@@ -60,6 +60,9 @@ public:
     // Launcher options before the class: a debug agent's (DebugSession),
     // whose first line, the port it listens on, is taken out of the output.
     void setDebugAgent(const QStringList &options);
+    // The folder java starts in and finds the classes from, when it is not
+    // the sources' folder: the one above a package's folders.
+    void setClassPathRoot(const QString &root) { m_classPathRoot = root; }
     // Options of the virtual machine besides those of the run (-Duser.language=pt).
     void setVirtualMachineOptions(const QStringList &options) { m_machineOptions = options; }
     bool isDebugged() const { return !m_agentOptions.isEmpty(); }
@@ -111,6 +114,7 @@ private:
 
     QString m_folder;
     QString m_className;
+    QString m_classPathRoot;
     QProcess m_process;
     qint64 m_pid = 0; // also the process group's id
     QStringDecoder m_outDecoder{QStringDecoder::Utf8};

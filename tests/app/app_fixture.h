@@ -67,14 +67,14 @@ inline int modalsDuring(const std::function<void()> &action)
     return count;
 }
 
-// Saves `source` as `name` in a folder of its own under `root` (its base
-// name) and opens it in `window`.
+// Saves `source` as `name` (which may hold folders, as a/b/C.java) in a
+// folder of its own under `root` (its base name) and opens it in `window`.
 inline JavaDocument *openInOwnFolder(Tfrmprincipal &window, const QString &root, const QString &name,
                                      const QByteArray &source)
 {
     const QString folder = QDir(root).filePath(QFileInfo(name).baseName());
-    QDir().mkpath(folder);
     QFile file(QDir(folder).filePath(name));
+    QDir().mkpath(QFileInfo(file).path()); // `name` may hold folders of its own
     if (!file.open(QIODevice::WriteOnly) || file.write(source) != source.size())
         return nullptr;
     file.close();

@@ -214,6 +214,8 @@ private slots:
     // one keeps the console's lines bounded and stops at once.
     void outputWithoutLineBreaksIsShownInPieces()
     {
+        m_window = std::make_unique<Tfrmprincipal>();
+        QVERIFY(appfixture::showWindow(w()));
         JavaDocument *document = open("LinhaLonga.java",
             "public class LinhaLonga {\n"
             "    public static void main(String[] args) {\n"
@@ -262,6 +264,31 @@ private slots:
         testsupport::answerMessageBox(QMessageBox::Ok, &text);
         QVERIFY(!runWithKeys(document));
         QVERIFY2(text.contains(QStringLiteral("não tem o método main")), qPrintable(text));
+
+        // A class in a package runs by its full name from the folder above
+        // the package's, where java finds it; in another folder, the student
+        // is told where it must be.
+        const QByteArray packaged = "package aula.exercicios;\n"
+                                    "public class Pacote {\n"
+                                    "    public static void main(String[] args) {\n"
+                                    "        System.out.println(\"Olá do \" + Pacote.class.getName());\n"
+                                    "    }\n"
+                                    "}\n";
+        JavaDocument *inPlace = open("aula/exercicios/Pacote.java", packaged);
+        QVERIFY(inPlace);
+        QVERIFY(appfixture::showWindow(w())); // active again after the message
+        ProgramRun *run = runWithKeys(inPlace);
+        QVERIFY(run);
+        QVERIFY(ends(run));
+        QVERIFY2(w().console()->text().contains(QStringLiteral("Olá do aula.exercicios.Pacote")),
+                 qPrintable(w().console()->text()));
+        QVERIFY(run->explanations().isEmpty());
+        JavaDocument *elsewhere = open("Pacote.java", packaged);
+        QVERIFY(elsewhere);
+        QVERIFY(appfixture::showWindow(w()));
+        testsupport::answerMessageBox(QMessageBox::Ok, &text);
+        QVERIFY(!runWithKeys(elsewhere));
+        QVERIFY2(text.contains(QStringLiteral("numa pasta aula/exercicios")), qPrintable(text));
     }
 };
 
