@@ -23,9 +23,25 @@ bool TSynMemo::typeIndented(QKeyEvent *event)
         // One undo step: the line break and the blanks after it.
         cursor.beginEditBlock();
         cursor.removeSelectedText();
-        const QString indent = codeformat::indentAfterEnter(cursor.block().text(), cursor.positionInBlock());
+        const QString line = cursor.block().text();
+        const int column = cursor.positionInBlock();
+        const QString indent = codeformat::indentAfterEnter(line, column);
         cursor.insertBlock();
         cursor.insertText(indent);
+        // Between "{" and "}": the "}" goes on a line of its own at the
+        // opening line's level, the caret on the indented line between.
+        const QString after = line.mid(column);
+        if (line.left(column).trimmed().endsWith(QLatin1Char('{')) && after.trimmed().startsWith(QLatin1Char('}'))) {
+            const int inner = cursor.position();
+            // The blanks before the "}" go; the "}" takes the opening line's.
+            cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor, int(after.indexOf(QLatin1Char('}'))));
+            qsizetype leading = 0;
+            while (leading < line.size() && line.at(leading).isSpace())
+                ++leading;
+            cursor.insertBlock();
+            cursor.insertText(line.left(leading));
+            cursor.setPosition(inner);
+        }
         cursor.endEditBlock();
         setTextCursor(cursor);
         ensureCursorVisible();

@@ -80,7 +80,8 @@ private slots:
     void cleanup() { m_window.reset(); }
 
     // Enter keeps the line's blanks (tabs or spaces), one level more after
-    // "{"; "}" on a blank line goes back a level; each is one undo step.
+    // "{", and puts a "}" right of the caret on a line of its own; "}" on a
+    // blank line goes back a level; each is one undo step.
     void indentationFollowsTheCode()
     {
         JavaDocument *document = open("Recuo.java", "public class Recuo {\n"
@@ -107,6 +108,17 @@ private slots:
         QCOMPARE(editor()->Lines().Count(), 9);
         QCOMPARE(editor()->Lines().Get(5), QStringLiteral("\tint x = 1; // \"{\""));
         QVERIFY(document->isModified());
+        // Enter between "{" and "}": the "}" on its own line at the opening
+        // line's level, the caret on the indented line between.
+        caretAt(2, 14);
+        QTest::keyClick(editor(), Qt::Key_Return);
+        QTest::keyClicks(editor(), "while (x < 3) {}");
+        QTest::keyClick(editor(), Qt::Key_Left);
+        QTest::keyClick(editor(), Qt::Key_Return);
+        QTest::keyClicks(editor(), "x++;");
+        QCOMPARE(editor()->Lines().Get(2), QStringLiteral("        while (x < 3) {"));
+        QCOMPARE(editor()->Lines().Get(3), QStringLiteral("            x++;"));
+        QCOMPARE(editor()->Lines().Get(4), QStringLiteral("        }"));
     }
 
     // The bracket beside the caret and its partner, brackets in texts and
