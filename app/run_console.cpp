@@ -58,7 +58,7 @@ bool isNavigation(QKeyEvent *event)
     case Qt::Key_PageUp: case Qt::Key_PageDown: case Qt::Key_Home: case Qt::Key_End:
         return true;
     default:
-        return event->matches(QKeySequence::SelectAll);
+        return false;
     }
 }
 
@@ -144,14 +144,18 @@ void ConsoleView::enterLine()
 bool ConsoleView::event(QEvent *event)
 {
     // These keys are the console's while it has the focus, not the window's
-    // commands on the code editor.
+    // commands on the code editor. Ctrl+A stays the window's "Abrir" (the
+    // console selects all from its context menu).
     if (event->type() == QEvent::ShortcutOverride) {
         auto *key = static_cast<QKeyEvent *>(event);
         if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste)
             || key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Undo)
-            || key->matches(QKeySequence::Redo) || key->matches(QKeySequence::SelectAll)
-            || isEndOfInput(key)) {
+            || key->matches(QKeySequence::Redo) || isEndOfInput(key)) {
             event->accept();
+            return true;
+        }
+        if (key->matches(QKeySequence::SelectAll)) {
+            event->ignore(); // the text control would claim it
             return true;
         }
     }

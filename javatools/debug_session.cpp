@@ -3,6 +3,9 @@
 #include "javatools/helper_protocol.h"
 #include "javatools/process_runner.h"
 
+#include <csignal>
+#include <sys/prctl.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -83,6 +86,8 @@ void DebugSession::attach(int port)
     m_process->setArguments({QStringLiteral("-XX:+UseSerialGC"), QStringLiteral("-XX:TieredStopAtLevel=1"),
                              QStringLiteral("-Dfile.encoding=UTF-8"), QStringLiteral("-jar"), m_jarPath});
     m_process->setStandardErrorFile(QProcess::nullDevice());
+    // The helper dies with Tavessa; its input closing ends the program too.
+    m_process->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
     connect(m_process.get(), &QProcess::readyReadStandardOutput, this, &DebugSession::readLines);
     connect(m_process.get(), &QProcess::finished, this, &DebugSession::helperGone);
     connect(m_process.get(), &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {

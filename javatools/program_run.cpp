@@ -6,6 +6,7 @@
 #include <QDir>
 
 #include <csignal>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace {
@@ -67,8 +68,12 @@ void ProgramRun::start(const QString &java)
     const QStringList sources = QDir(m_folder).entryList({QStringLiteral("*.java")}, QDir::Files);
     m_studentFiles = QSet<QString>(sources.begin(), sources.end());
     m_process.setWorkingDirectory(m_classPathRoot.isEmpty() ? m_folder : m_classPathRoot);
-    // A group of its own: stopping the run reaches whatever the program started.
-    m_process.setChildProcessModifier([] { ::setsid(); });
+    // A group of its own: stopping the run reaches whatever the program
+    // started. And it dies with Tavessa, even when Tavessa is killed.
+    m_process.setChildProcessModifier([] {
+        ::setsid();
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    });
     // The program's text in UTF-8 both ways, whatever the machine's language.
     m_process.setArguments(m_agentOptions + m_machineOptions
                            + QStringList{QStringLiteral("-Dfile.encoding=UTF-8"),

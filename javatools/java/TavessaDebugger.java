@@ -101,9 +101,11 @@ public final class TavessaDebugger {
                 send("error", String.valueOf(e));
             }
         }
+        // The input closes when Tavessa ends, however it ends: the program
+        // goes with it rather than run on, resumed, with nobody to stop it.
         if (vm != null) {
             try {
-                vm.dispose();
+                vm.exit(1);
             } catch (RuntimeException e) {
                 // Already gone.
             }

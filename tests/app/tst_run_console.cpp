@@ -289,6 +289,12 @@ private slots:
         testsupport::answerMessageBox(QMessageBox::Ok, &text);
         QVERIFY(!runWithKeys(elsewhere));
         QVERIFY2(text.contains(QStringLiteral("numa pasta aula/exercicios")), qPrintable(text));
+
+        // With the focus in the console, Ctrl+A is still "Abrir".
+        QVERIFY(appfixture::showWindow(w()));
+        console()->setFocus();
+        QTRY_VERIFY(console()->hasFocus());
+        QCOMPARE(appfixture::modalsDuring([this] { QTest::keyClick(console(), Qt::Key_A, Qt::ControlModifier); }), 1);
     }
 };
 
