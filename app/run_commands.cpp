@@ -30,7 +30,7 @@ const QString kPackageFolder =
                    "ficar numa pasta %3, e ele está em\n%4\n\nMova o arquivo para uma pasta %3 "
                    "(dentro da pasta do projeto) ou tire a linha package.");
 const QString kStillRunning =
-    QStringLiteral("O programa %1 ainda está rodando no console. Deseja pará-lo e executar de novo?");
+    QStringLiteral("O programa %1 ainda está rodando no console. Deseja pará-lo e %2 de novo?");
 
 } // namespace
 
@@ -65,7 +65,7 @@ ProgramRun *RunCommands::start(bool debugged)
         messages::warning(m_window, kNoMain.arg(className));
         return nullptr;
     }
-    if (m_current && !m_current->hasEnded() && !stopRunningProgram())
+    if (m_current && !m_current->hasEnded() && !stopRunningProgram(debugged))
         return nullptr;
     // The class files must be this text's: compile as F9 does when it changed.
     if (!document->isCompiledAsShown() && !m_build.Compile())
@@ -89,6 +89,11 @@ ProgramRun *RunCommands::start(bool debugged)
         if (m_current == started)
             emit runningChanged(false);
     });
+    // Gone with its document, without a word of its own.
+    connect(started, &QObject::destroyed, this, [this] {
+        if (!m_current)
+            emit runningChanged(false);
+    });
     if (debugged)
         started->setDebugAgent(DebugSession::agentOptions());
     m_console.attach(started);
@@ -100,9 +105,10 @@ ProgramRun *RunCommands::start(bool debugged)
 }
 
 // One program at a time: the one in the console stops if the student agrees.
-bool RunCommands::stopRunningProgram()
+bool RunCommands::stopRunningProgram(bool debugged)
 {
-    if (messages::confirm(m_window, kStillRunning.arg(m_current->className())) != QMessageBox::Yes)
+    const QString again = debugged ? QStringLiteral("depurar") : QStringLiteral("executar");
+    if (messages::confirm(m_window, kStillRunning.arg(m_current->className(), again)) != QMessageBox::Yes)
         return false;
     m_current->stop();
     return true;

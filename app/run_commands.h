@@ -41,7 +41,7 @@ signals:
     void runningChanged(bool running);
 
 private:
-    bool stopRunningProgram();
+    bool stopRunningProgram(bool debugged);
     void showPlace(const QString &file, int line);
 
     DocumentManager &m_documents;

@@ -55,6 +55,9 @@ ProgramRun::~ProgramRun()
     m_process.disconnect(this);
     killGroup();
     m_process.waitForFinished(2000);
+    // The console outlives the run (its document was closed): a last word.
+    emit output({RunOutput{RunOutput::Kind::Note,
+                           QStringLiteral("— Programa interrompido: o documento foi fechado —\n"), {}, {}, 0}});
 }
 
 void ProgramRun::setDebugAgent(const QStringList &options)

@@ -211,6 +211,19 @@ private slots:
         key(Qt::Key_F12);
         QTRY_VERIFY_WITH_TIMEOUT(!session(), 20000);
         QVERIFY(w().console()->text().contains(QStringLiteral("\n6\n")));
+
+        // Closing the document while paused ends the program: "Parar" goes
+        // grey and the console says why it ended.
+        debug();
+        QCOMPARE(stop(), 11);
+        QVERIFY(w().menuItem(QStringLiteral("PararPrograma"))->isEnabled());
+        const qint64 program = w().runs().current()->processId();
+        document->setModified(false);
+        w().files().Close();
+        QTRY_VERIFY(!session());
+        QTRY_VERIFY(!w().menuItem(QStringLiteral("PararPrograma"))->isEnabled());
+        QVERIFY(w().console()->text().contains(QStringLiteral("o documento foi fechado")));
+        QTRY_VERIFY(!appfixture::alive(program));
     }
 
     // An uncaught exception stops the program at the student's line, in
