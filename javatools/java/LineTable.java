@@ -70,22 +70,35 @@ final class LineTable {
     // Fields or methods; for methods, the lines of their code go to `lines`.
     private static void skipMembers(DataInputStream in, String[] utf8, Set<Integer> lines) throws IOException {
         for (int members = in.readUnsignedShort(); members > 0; --members) {
-            in.skipBytes(6);
+            in.skipBytes(2);
+            String member = utf8[in.readUnsignedShort()];
+            String descriptor = utf8[in.readUnsignedShort()];
+            boolean noArgumentConstructor = "<init>".equals(member) && "()V".equals(descriptor);
             for (int n = in.readUnsignedShort(); n > 0; --n) {
                 String name = utf8[in.readUnsignedShort()];
                 int length = in.readInt();
                 if (lines != null && "Code".equals(name))
-                    readCode(in, utf8, lines);
+                    readCode(in, utf8, lines, noArgumentConstructor);
                 else
                     in.skipBytes(length);
             }
         }
     }
 
-    private static void readCode(DataInputStream in, String[] utf8, Set<Integer> lines) throws IOException {
+    // The constructor javac writes when a class declares none holds only
+    // super() and return, on the class's header line: no code of the
+    // student's, and no line a breakpoint would ever stop at.
+    private static boolean onlyCallsSuper(byte[] code) {
+        return code.length == 5 && (code[0] & 0xff) == 0x2a && (code[1] & 0xff) == 0xb7 && (code[4] & 0xff) == 0xb1;
+    }
+
+    private static void readCode(DataInputStream in, String[] utf8, Set<Integer> lines, boolean noArgumentConstructor)
+            throws IOException {
         in.skipBytes(4);
-        in.skipBytes(in.readInt());
+        byte[] code = new byte[in.readInt()];
+        in.readFully(code);
         in.skipBytes(8 * in.readUnsignedShort());
+        Set<Integer> own = new HashSet<>();
         for (int n = in.readUnsignedShort(); n > 0; --n) {
             String name = utf8[in.readUnsignedShort()];
             int length = in.readInt();
@@ -95,8 +108,10 @@ final class LineTable {
             }
             for (int entries = in.readUnsignedShort(); entries > 0; --entries) {
                 in.skipBytes(2);
-                lines.add(in.readUnsignedShort());
+                own.add(in.readUnsignedShort());
             }
         }
+        if (!(noArgumentConstructor && own.size() == 1 && onlyCallsSuper(code)))
+            lines.addAll(own);
     }
 }
