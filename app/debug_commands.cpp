@@ -14,6 +14,19 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace {
+
+const QString kCodeChanged =
+    QStringLiteral("O código foi alterado depois que a depuração começou: a linha destacada segue o "
+                   "texto, mas o programa continua rodando o código compilado antes. Para depurar o "
+                   "código novo, pare (Ctrl+F2), compile e depure de novo (Ctrl+F9).");
+const QString kBreakpointRefused =
+    QStringLiteral("Este ponto de parada não vale agora: o código do arquivo mudou depois que a "
+                   "depuração começou, e as linhas não batem mais com o programa que está rodando. "
+                   "Pare, compile e depure de novo para usá-lo.");
+
+} // namespace
+
 DebugCommands::DebugCommands(DocumentManager &documents, RunCommands &runs, FileCommands &files,
                              VariablesPanel &panel, QWidget *window, std::function<void()> showPanel)
     : m_documents(documents), m_runs(runs), m_files(files), m_panel(panel), m_window(window),
@@ -23,6 +36,11 @@ DebugCommands::DebugCommands(DocumentManager &documents, RunCommands &runs, File
     // A click in the gutter while the program runs reaches it too.
     connect(&documents, &DocumentManager::documentAdded, this, [this](JavaDocument *document) {
         connect(document, &JavaDocument::breakpointsChanged, this, &DebugCommands::syncBreakpoints);
+        connect(document, &JavaDocument::contentsChanged, this, [this, document] { noteEdited(document); });
+        connect(document, &JavaDocument::breakpointRefused, this, [this](const QString &reason) {
+            m_panel.setNote(reason);
+            m_showPanel();
+        });
     });
     connect(&panel, &VariablesPanel::expandRequested, this, [this](qint64 id, int first) {
         if (m_session)
@@ -227,9 +245,25 @@ void DebugCommands::clearLine()
     m_lit = nullptr;
 }
 
+// The code shown no longer matches the running program: said once in the
+// panel, and new breakpoints in that file are refused until the next session.
+void DebugCommands::noteEdited(JavaDocument *document)
+{
+    if (!m_session || !m_run || m_edited.contains(document) || document->isCompiledAsShown()
+        || QFileInfo(document->folder()) != QFileInfo(m_run->folder()))
+        return;
+    m_edited.append(document);
+    document->refuseNewBreakpoints(kBreakpointRefused);
+    m_panel.setNote(kCodeChanged);
+}
+
 void DebugCommands::finish()
 {
     clearLine();
+    for (JavaDocument *document : std::exchange(m_edited, {})) {
+        if (document)
+            document->refuseNewBreakpoints({});
+    }
     if (!m_session)
         return;
     // The session may be the sender: it goes once its signal is done.

@@ -47,6 +47,7 @@ private:
     void showLine(const QString &file, int line);
     void clearLine();
     void finish();
+    void noteEdited(JavaDocument *document);
     using Breakpoints = QSet<std::pair<QString, int>>; // file name, 1-based line
     Breakpoints breakpointsOfFolder() const;
     void syncBreakpoints();
@@ -60,5 +61,6 @@ private:
     std::unique_ptr<DebugSession> m_session;
     QPointer<ProgramRun> m_run;
     QPointer<JavaDocument> m_lit; // the document whose line is lit up
+    QList<QPointer<JavaDocument>> m_edited; // edited since the program started
     Breakpoints m_sent;           // what the session was told
 };

@@ -35,6 +35,8 @@ DocumentPage::DocumentPage(JavaDocument &document, QWidget *parent)
     connect(&document.text(), &QTextDocument::contentsChanged, m_editor, [this, showBreakpoints] {
         if (!m_editor->Breakpoints().isEmpty())
             showBreakpoints();
+        if (m_editor->ExecutionLine() != m_document.executionLine())
+            m_editor->SetExecutionLine(m_document.executionLine());
     });
     // A paused program's line: the code page comes forward to show it.
     connect(&document, &JavaDocument::executionLineChanged, m_editor, [this] {

@@ -128,8 +128,17 @@ void JavaDocument::toggleBreakpoint(int line)
     const QTextBlock block = m_text.findBlockByNumber(line);
     if (!block.isValid())
         return;
+    if (!m_breakpointsRefused.isEmpty()) {
+        emit breakpointRefused(m_breakpointsRefused);
+        return;
+    }
     m_breakpoints.append(QTextCursor(block));
     emit breakpointsChanged();
+}
+
+void JavaDocument::refuseNewBreakpoints(const QString &reason)
+{
+    m_breakpointsRefused = reason;
 }
 
 void JavaDocument::removeBreakpoint(int line)
@@ -143,11 +152,17 @@ void JavaDocument::removeBreakpoint(int line)
     emit breakpointsChanged();
 }
 
+int JavaDocument::executionLine() const
+{
+    return m_executionLine.isNull() ? -1 : m_executionLine.blockNumber();
+}
+
 void JavaDocument::setExecutionLine(int line)
 {
-    if (line == m_executionLine)
+    if (line == executionLine())
         return;
-    m_executionLine = line;
+    const QTextBlock block = m_text.findBlockByNumber(line);
+    m_executionLine = line >= 0 && block.isValid() ? QTextCursor(block) : QTextCursor();
     emit executionLineChanged();
 }
 

@@ -104,8 +104,12 @@ public:
     QList<int> breakpointLines() const;
     void toggleBreakpoint(int line);
     void removeBreakpoint(int line);
-    // The line (0-based) a debugged program is paused at; -1 for none.
-    int executionLine() const { return m_executionLine; }
+    // While the code shown no longer matches the running program, new
+    // breakpoints are refused with `reason` (empty: accepted again).
+    void refuseNewBreakpoints(const QString &reason);
+    // The line (0-based) a debugged program is paused at; -1 for none. It
+    // moves with the text of its line, as breakpoints do.
+    int executionLine() const;
     void setExecutionLine(int line);
 
     // Whether the class files of the document's folder come from the text as
@@ -136,6 +140,8 @@ signals:
     void codeLineShown(int line, int column);
     void markersChanged();
     void breakpointsChanged();
+    // A breakpoint asked for while they are refused, and why.
+    void breakpointRefused(const QString &reason);
     void executionLineChanged();
 
 private:
@@ -177,7 +183,8 @@ private:
     QList<CodeMarker> m_markers;
     int m_compiledRevision = -1;
     QList<QTextCursor> m_breakpoints; // at the start of their lines
-    int m_executionLine = -1;
+    QString m_breakpointsRefused;
+    QTextCursor m_executionLine; // null for none
     std::unique_ptr<ProgramRun> m_run;
     QStringList m_paths;
     QString m_name;

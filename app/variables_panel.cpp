@@ -30,11 +30,15 @@ bool isPlaceholder(const QTreeWidgetItem *item)
 } // namespace
 
 VariablesPanel::VariablesPanel(QWidget *parent)
-    : QWidget(parent), m_bar(new QHBoxLayout), m_state(new QLabel(this)), m_tree(new QTreeWidget(this)),
+    : QWidget(parent), m_bar(new QHBoxLayout), m_state(new QLabel(this)), m_note(new QLabel(this)), m_tree(new QTreeWidget(this)),
       m_stack(new QListWidget(this))
 {
     setObjectName(QStringLiteral("variaveis"));
     setAccessibleName(QStringLiteral("Variáveis"));
+    m_note->setObjectName(QStringLiteral("avisoDepuracao"));
+    m_note->setWordWrap(true);
+    m_note->setAccessibleName(QStringLiteral("Aviso da depuração"));
+    m_note->hide();
     m_state->setObjectName(QStringLiteral("estadoDepuracao"));
     m_state->setWordWrap(true);
     m_state->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -63,6 +67,7 @@ VariablesPanel::VariablesPanel(QWidget *parent)
     column->setContentsMargins(2, 2, 2, 2);
     column->addLayout(m_bar);
     column->addWidget(m_state);
+    column->addWidget(m_note);
     column->addWidget(split, 1);
 
     connect(m_tree, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem *item) {
@@ -109,8 +114,17 @@ void VariablesPanel::showRunning()
     m_stack->setEnabled(false);
 }
 
+void VariablesPanel::setNote(const QString &text)
+{
+    // A sign goes with the colour, which alone would not tell it.
+    m_note->setText(text.isEmpty() ? QString() : QStringLiteral("⚠ ") + text);
+    m_note->setStyleSheet(QStringLiteral("color: #8a4b00;"));
+    m_note->setVisible(!text.isEmpty());
+}
+
 void VariablesPanel::showEnded()
 {
+    setNote({});
     m_state->setText(QStringLiteral("Nenhum programa em depuração."));
     m_tree->clear();
     m_stack->clear();

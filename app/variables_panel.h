@@ -48,6 +48,10 @@ public:
     QTreeWidget *tree() const { return m_tree; }
     QListWidget *stack() const { return m_stack; }
     QLabel *state() const { return m_state; }
+    // A warning above the variables (the code shown changed since the
+    // program started); empty hides it.
+    void setNote(const QString &text);
+    QLabel *note() const { return m_note; }
 
 signals:
     void frameChosen(int index);
@@ -59,6 +63,7 @@ private:
 
     QHBoxLayout *m_bar;
     QLabel *m_state;
+    QLabel *m_note;
     QTreeWidget *m_tree;
     QListWidget *m_stack;
     // Values by path, of the last stop and of this one: what "changed" means.

@@ -151,6 +151,22 @@ private slots:
         QTRY_COMPARE(notas->childCount(), 3);
         QVERIFY(notas->isExpanded());
         QCOMPARE(notas->child(2)->text(1), QStringLiteral("5"));
+        // A line typed above the paused one: the lit line follows its
+        // statement, the panel says the code no longer matches, and a new
+        // breakpoint is refused with a word instead of a dead dot.
+        TSynMemo *editor = w().currentEditor();
+        editor->SetCaretY(3);
+        editor->moveCursor(QTextCursor::StartOfBlock);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(document->executionLine(), 5);
+        QCOMPARE(editor->ExecutionLine(), 5);
+        QVERIFY(w().variables()->note()->isVisible());
+        QVERIFY(w().variables()->note()->text().contains(QStringLiteral("alterado")));
+        document->toggleBreakpoint(8);
+        QCOMPARE(document->breakpointLines(), QList<int>({6}));
+        QVERIFY(w().variables()->note()->text().contains(QStringLiteral("não vale")));
+        QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(document->executionLine(), 4);
         // Cleared, the breakpoint no longer stops the loop.
         document->toggleBreakpoint(5);
         key(Qt::Key_F12);
