@@ -179,6 +179,10 @@ void Tfrmprincipal::buildLayout()
     m_splitter->setStretchFactor(1, 0);
     m_splitter->setSizes({600, m_logHeight});
     connect(m_splitter, &QSplitter::splitterMoved, this, &Tfrmprincipal::onSplitterMoved);
+    // After a compile the log grows, within its limits, so that the messages
+    // and the verdict can be read without scrolling.
+    connect(m_lstLog->model(), &QAbstractItemModel::rowsInserted, this, &Tfrmprincipal::fitLogToMessages,
+            Qt::QueuedConnection);
     column->addWidget(m_splitter, 1);
     setCentralWidget(central);
 
@@ -206,6 +210,10 @@ void Tfrmprincipal::buildConsole()
     m_consoleDock->setWidget(m_console);
     addDockWidget(Qt::BottomDockWidgetArea, m_consoleDock);
     m_consoleDock->hide();
+    connect(m_consoleDock, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (!visible && m_consoleDock->height() > 0)
+            m_consoleHeight = m_consoleDock->height();
+    });
     m_runs = std::make_unique<RunCommands>(
         *m_documents, *m_build, *m_files, *m_console, this, [this] { showConsole(); },
         [this] { FocusCurrentEditor(); });
@@ -232,7 +240,9 @@ void Tfrmprincipal::showConsole()
     if (m_consoleDock->isVisible())
         return;
     m_consoleDock->show();
-    resizeDocks({m_consoleDock}, {qMax(160, height() / 4)}, Qt::Vertical);
+    // Room for a dozen lines at first; then the height the student left it at.
+    resizeDocks({m_consoleDock}, {m_consoleHeight > 0 ? m_consoleHeight : qMax(240, height() / 3)},
+                Qt::Vertical);
 }
 
 void Tfrmprincipal::zoomBy(int steps)
@@ -267,10 +277,25 @@ void Tfrmprincipal::onSplitterMoved()
     const int requested = sizes.value(1);
     if (Splitter1CanResize(requested)) {
         m_logHeight = requested;
+        m_logDragged = true;
         return;
     }
     const int total = sizes.value(0) + sizes.value(1);
     m_splitter->setSizes({total - m_logHeight, m_logHeight});
+}
+
+void Tfrmprincipal::fitLogToMessages()
+{
+    if (m_logDragged || m_lstLog->count() == 0)
+        return;
+    int needed = 2 * m_lstLog->frameWidth();
+    for (int row = 0; row < m_lstLog->count() && needed < 200; ++row)
+        needed += m_lstLog->sizeHintForRow(row);
+    const QList<int> sizes = m_splitter->sizes();
+    const int shown = qBound(m_logHeight, needed, 199);
+    if (shown == sizes.value(1))
+        return;
+    m_splitter->setSizes({sizes.value(0) + sizes.value(1) - shown, shown});
 }
 
 QString Tfrmprincipal::statusFolder() const

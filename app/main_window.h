@@ -130,6 +130,7 @@ private:
     void applyNewDocumentState(int option);
     void toggleGraphicRows();
     void onSplitterMoved();
+    void fitLogToMessages();
     void setStatusFolder(const QString &folder);
 
     // Pages follow the documents (main_window_documents.cpp).
@@ -153,6 +154,8 @@ private:
     VariablesPanel *m_variables = nullptr;
     QDockWidget *m_variablesDock = nullptr;
     int m_logHeight = 56;
+    bool m_logDragged = false; // a height the student chose is kept
+    int m_consoleHeight = 0;   // the console's last height, 0 before it was shown
     int m_zoomSteps = 0;
     bool m_selectingQuietly = false;
 

@@ -329,12 +329,14 @@ std::optional<FoundMistake> unclosedBlock(const MistakeContext &c)
                                 QString::number(closeLine)));
     }
     const int openLine = blocks::openingLine(c.tokens, c.braces.pairs.at(pair).open);
+    // The mark goes on the "{" the explanation names, not on the file's end.
     if (atEnd)
-        return mistake("falta_chave",
-                       QStringLiteral("Falta uma } para fechar o bloco aberto na linha %1 (%2). "
-                                      "Cada { precisa da sua }: feche esse bloco onde ele termina.")
-                           .arg(openLine)
-                           .arg(lineStart(c.tokens, openLine)));
+        return placed(mistake("falta_chave",
+                              QStringLiteral("Falta uma } para fechar o bloco aberto na linha %1 (%2). "
+                                             "Cada { precisa da sua }: feche esse bloco onde ele termina.")
+                                  .arg(openLine)
+                                  .arg(lineStart(c.tokens, openLine))),
+                      c.tokens.at(c.braces.pairs.at(pair).open));
     return mistake("falta_chave",
                    QStringLiteral("Falta uma } antes da linha %1: o bloco aberto na linha %2 (%3) "
                                   "não foi fechado, e o método da linha %1 ficou dentro dele.")

@@ -2,6 +2,7 @@
 
 #include "app/build_commands.h"
 #include "app/file_commands.h"
+#include "app/java_document.h"
 #include "editor/syn_memo.h"
 #include "javatools/compiler_explanations.h"
 
@@ -230,6 +231,17 @@ private slots:
         QVERIFY(editor->Markers().isEmpty());
         QCOMPARE(boxesDuring([&] { w.build().Compile(); }), QStringList{});
         QVERIFY(editor->Markers().isEmpty());
+
+        // A missing "}" is marked on the "{" its explanation names, not at
+        // the end of the file; the log grows to show the messages whole.
+        pageB->document().setSourceText("public class Hello {\n    void f() {\n        int x = 1;\n\n}\n");
+        QCOMPARE(boxesDuring([&] { w.build().Compile(); }), QStringList{kFailed});
+        QCOMPARE(editor->Markers().size(), 1);
+        QCOMPARE(editor->Markers().first().line(), 1);
+        QVERIFY2(editor->Markers().first().tip.contains(QStringLiteral("linha 2")),
+                 qPrintable(editor->Markers().first().tip));
+        QTRY_VERIFY2(log->height() > 56, qPrintable(QString::number(log->height())));
+        QVERIFY(log->height() < 200);
     }
 
     void runStartsTheScriptInATerminal()
