@@ -263,6 +263,13 @@ void Tfrmprincipal::applyZoom()
         page(i)->editor()->SetZoom(m_zoomSteps);
     m_lstLog->setFont(TSynMemo::ZoomedFont(logFont(), m_zoomSteps));
     m_lstLog->doItemsLayout();
+    // The panels' own words (the debugger's variables and calls, the
+    // console's state line) and the dialogs grow with the code.
+    const QFont panels = TSynMemo::ZoomedFont(m_panelFont, m_zoomSteps);
+    m_variables->setFont(panels);
+    m_console->setFont(panels);
+    QApplication::setFont(panels, "QDialog");
+    QApplication::setFont(panels, "QMessageBox"); // the platform may name it apart
     m_console->view()->setFont(TSynMemo::ZoomedFont(ConsoleView::normalFont(), m_zoomSteps));
 }
 

@@ -3,6 +3,7 @@
 #include "app/command_actions.h"
 #include "app/document_page.h"
 
+#include <QApplication>
 #include <QMainWindow>
 #include <memory>
 
@@ -155,7 +156,8 @@ private:
     QDockWidget *m_variablesDock = nullptr;
     int m_logHeight = 56;
     bool m_logDragged = false; // a height the student chose is kept
-    int m_consoleHeight = 0;   // the console's last height, 0 before it was shown
+    int m_consoleHeight = 0;
+    QFont m_panelFont = QApplication::font(); // the panels' and dialogs' font unzoomed   // the console's last height, 0 before it was shown
     int m_zoomSteps = 0;
     bool m_selectingQuietly = false;
 

@@ -3,12 +3,15 @@
 #include "app/file_commands.h"
 #include "app/java_document.h"
 #include "app/run_console.h"
+#include "app/variables_panel.h"
 #include "editor/java_scanner.h"
 #include "editor/syn_memo.h"
 
 #include <QAction>
 #include <QDir>
+#include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QWheelEvent>
@@ -160,6 +163,13 @@ private slots:
         QVERIFY(w().lstLog()->font().pointSizeF() > log * 1.3);
         QVERIFY(w().console()->view()->font().pointSizeF() > normal * 1.3);
         QVERIFY(first->GutterWidth() > gutter);
+        // The debugger's panels and the dialogs too.
+        const qreal panel = QApplication::font().pointSizeF();
+        QVERIFY(w().variables()->stack()->font().pointSizeF() > panel * 1.3);
+        QVERIFY(w().variables()->state()->font().pointSizeF() > panel * 1.3);
+        QMessageBox box(QMessageBox::Warning, QString(), QStringLiteral("Olá"));
+        box.ensurePolished(); // as when it is shown
+        QVERIFY(box.font().pointSizeF() > panel * 1.3);
         QVERIFY(open("B.java", "public class B {}\n"));
         QCOMPARE(editor()->font().pointSizeF(), first->font().pointSizeF());
         QTest::keyClick(editor(), Qt::Key_Minus, Qt::ControlModifier);
