@@ -29,6 +29,7 @@ import com.sun.jdi.AbsentInformationException;
 import com.sun.jdi.ArrayReference;
 import com.sun.jdi.Bootstrap;
 import com.sun.jdi.CharValue;
+import com.sun.jdi.ClassType;
 import com.sun.jdi.Field;
 import com.sun.jdi.IncompatibleThreadStateException;
 import com.sun.jdi.LocalVariable;
@@ -359,11 +360,8 @@ public final class TavessaDebugger {
             // Compiled without -g: no names to show.
         }
         ObjectReference self = frame.thisObject();
-        if (self != null) {
-            for (Field field : self.referenceType().allFields())
-                if (!field.isStatic() && !field.isSynthetic())
-                    variable("this." + field.name(), field.typeName(), self.getValue(field));
-        }
+        if (self != null)
+            fields(self, "this.");
         ReferenceType type = frame.location().declaringType();
         for (Field field : type.fields())
             if (field.isStatic() && !field.isSynthetic())
@@ -382,12 +380,53 @@ public final class TavessaDebugger {
                 variable("[" + (first + i) + "]", type, items.get(i));
             if (last < array.length())
                 send("more", String.valueOf(id), String.valueOf(last));
-        } else if (value instanceof ObjectReference object) {
+        } else if (value instanceof ObjectReference object && id < 0) {
+            // The fields a student's class inherits from the JDK's, each name once.
+            Set<String> shown = new HashSet<>();
             for (Field field : object.referenceType().allFields())
-                if (!field.isStatic() && !field.isSynthetic())
+                if (!field.isStatic() && !field.isSynthetic() && isJdk(field.declaringType())
+                    && shown.add(field.name()))
                     variable(field.name(), field.typeName(), object.getValue(field));
+        } else if (value instanceof ObjectReference object) {
+            fields(object, "");
         }
         send("end");
+    }
+
+    private static boolean isJdk(ReferenceType type) {
+        String name = type.name();
+        for (String pattern : JDK)
+            if (name.startsWith(pattern.substring(0, pattern.length() - 1)))
+                return true;
+        return false;
+    }
+
+    // An object's fields. One of a student's class shows its own fields, and
+    // those it inherits from the JDK's classes (a JFrame's hundred and more)
+    // behind one row that opens into them.
+    private void fields(ObjectReference object, String prefix) {
+        boolean students = !isJdk(object.referenceType());
+        int inherited = 0;
+        for (Field field : object.referenceType().allFields()) {
+            if (field.isStatic() || field.isSynthetic())
+                continue;
+            if (students && isJdk(field.declaringType()))
+                ++inherited;
+            else
+                variable(prefix + field.name(), field.typeName(), object.getValue(field));
+        }
+        if (inherited == 0)
+            return;
+        String from = "";
+        for (ReferenceType type = object.referenceType(); type instanceof ClassType c; type = c.superclass()) {
+            if (isJdk(type)) {
+                from = type.name().substring(type.name().lastIndexOf('.') + 1);
+                break;
+            }
+        }
+        long id = -object.uniqueID();
+        values.put(id, object);
+        send("var", prefix + "(herdados de " + from + ")", "", inherited + " campos", String.valueOf(id));
     }
 
     private void variable(String name, String type, Value value) {

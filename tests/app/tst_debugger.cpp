@@ -299,29 +299,39 @@ private slots:
         }
         JavaDocument *document = open("Janela.java",
             "import javax.swing.*;\n"
-            "public class Janela {\n"
+            "import java.awt.event.*;\n"
+            "public class Janela extends JFrame implements ActionListener {\n"
+            "    JButton b = new JButton(\"Clique\");\n"
+            "    int cliques = 0;\n"
+            "    Janela() {\n"
+            "        super(\"Janela\");\n"
+            "        b.addActionListener(this);\n"
+            "        add(b);\n"
+            "        pack();\n"
+            "    }\n"
+            "    public void actionPerformed(ActionEvent e) {\n"
+            "        String texto = b.getText();\n"
+            "        System.out.println(\"clicado: \" + texto);\n"
+            "        dispose();\n"
+            "    }\n"
             "    public static void main(String[] args) {\n"
             "        SwingUtilities.invokeLater(() -> {\n"
-            "            JFrame f = new JFrame(\"Janela\");\n"
-            "            JButton b = new JButton(\"Clique\");\n"
-            "            b.addActionListener(e -> {\n"
-            "                String texto = b.getText();\n"
-            "                System.out.println(\"clicado: \" + texto);\n"
-            "                f.dispose();\n"
-            "            });\n"
-            "            f.add(b);\n"
-            "            f.pack();\n"
-            "            f.setVisible(true);\n"
-            "            b.doClick();\n"
+            "            Janela j = new Janela();\n"
+            "            j.setVisible(true);\n"
+            "            j.b.doClick();\n"
             "        });\n"
             "    }\n"
             "}\n");
         QVERIFY(document);
-        document->toggleBreakpoint(8);
+        document->toggleBreakpoint(13);
         debug();
-        QCOMPARE(stop(), 9);
-        QVERIFY(session()->frames().first().method.contains(QStringLiteral("lambda")));
+        QCOMPARE(stop(), 14);
+        QCOMPARE(session()->frames().first().method, QStringLiteral("actionPerformed"));
         QCOMPARE(shown("texto"), QStringLiteral("\"Clique\""));
+        // this: the student's own fields, and what JFrame brings behind one row.
+        QCOMPARE(shown("this.cliques"), QStringLiteral("0"));
+        QCOMPARE(shown("this.(herdados de JFrame)").section(' ', 1), QStringLiteral("campos"));
+        QVERIFY(w().variables()->tree()->topLevelItemCount() < 8);
         key(Qt::Key_F12);
         QTRY_VERIFY_WITH_TIMEOUT(w().console()->text().contains(QStringLiteral("clicado: Clique")), 20000);
         key(Qt::Key_F2, Qt::ControlModifier);
