@@ -73,6 +73,11 @@ void DebugCommands::Debug()
             finish();
     });
     connect(session, &DebugSession::paused, this, &DebugCommands::showStop);
+    connect(session, &DebugSession::waitingForInput, this, [this] {
+        clearLine();
+        m_panel.showWaitingForInput();
+        m_runs.focusConsole();
+    });
     connect(session, &DebugSession::resumed, this, [this] {
         clearLine();
         m_panel.showRunning();

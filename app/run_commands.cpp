@@ -114,6 +114,12 @@ bool RunCommands::stopRunningProgram(bool debugged)
     return true;
 }
 
+void RunCommands::focusConsole()
+{
+    m_showConsole();
+    m_console.setFocus();
+}
+
 ProgramRun *RunCommands::current() const
 {
     return m_current;

@@ -36,6 +36,9 @@ public:
     // The run the console shows (null before the first).
     ProgramRun *current() const;
 
+    // The console in front with the focus, for the program's input.
+    void focusConsole();
+
 signals:
     // A program started or ended ("Parar" follows it).
     void runningChanged(bool running);

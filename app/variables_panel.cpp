@@ -122,6 +122,14 @@ void VariablesPanel::setNote(const QString &text)
     m_note->setVisible(!text.isEmpty());
 }
 
+void VariablesPanel::showWaitingForInput()
+{
+    m_state->setText(QStringLiteral("O programa está esperando uma entrada: digite no console e "
+                                    "tecle Enter."));
+    m_tree->setEnabled(false);
+    m_stack->setEnabled(false);
+}
+
 void VariablesPanel::showEnded()
 {
     setNote({});

@@ -37,6 +37,7 @@ public:
     void addButton(QAction *action);
 
     void showRunning();
+    void showWaitingForInput();
     void showEnded();
     // A stop: where, why, the stack (the frame shown selected) and the variables.
     void showStop(const QString &where, const QList<ShownFrame> &frames, int frameShown,

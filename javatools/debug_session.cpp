@@ -216,6 +216,8 @@ void DebugSession::take(const QStringList &f)
     } else if (what == QLatin1String("running")) {
         m_paused = false;
         emit resumed();
+    } else if (what == QLatin1String("input")) {
+        emit waitingForInput();
     } else if (what == QLatin1String("ended")) {
         helperGone();
     } else if (what == QLatin1String("nojdi")) {

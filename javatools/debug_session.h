@@ -80,6 +80,8 @@ signals:
     // Stopped: the stack and the variables of the frame shown are here.
     void paused();
     void resumed();
+    // Running, the program waits for a line typed in the console.
+    void waitingForInput();
     void variablesShown(int frame);
     // `next` > 0: the value has more elements from `next`.
     void expanded(qint64 id, const QList<DebugVariable> &children, int next);

@@ -75,6 +75,7 @@ import java.util.Set;
 public final class TavessaDebugger {
     private static final String[] JDK = {"java.*", "javax.*", "jdk.*", "sun.*", "com.sun.*"};
     private static final int PAGE = 100;
+    private boolean waitingNoted = false; // "input" sent since the program last went on
 
     private final PrintStream out = new PrintStream(System.out, false, StandardCharsets.UTF_8);
     private final Map<String, Set<Integer>> breakpoints = new HashMap<>();
@@ -200,6 +201,9 @@ public final class TavessaDebugger {
         Thread events = new Thread(this::events, "eventos");
         events.setDaemon(true);
         events.start();
+        Thread watcher = new Thread(this::watchInput, "entrada");
+        watcher.setDaemon(true);
+        watcher.start();
         send("attached");
         vm.resume();
     }
@@ -336,11 +340,57 @@ public final class TavessaDebugger {
         resume();
     }
 
+    // While the program runs, whether a thread of it waits in a read of the
+    // standard input: the student must type in the console, and nothing
+    // else would tell them. Looked at a few times a second, each thread
+    // suspended only for the look.
+    private void watchInput() {
+        try {
+            while (true) {
+                Thread.sleep(300);
+                synchronized (this) {
+                    if (vm == null || thread != null)
+                        continue;
+                    boolean waiting = false;
+                    for (ThreadReference t : vm.allThreads())
+                        waiting |= readsInput(t);
+                    if (waiting != waitingNoted) {
+                        waitingNoted = waiting;
+                        send(waiting ? "input" : "running");
+                        out.flush();
+                    }
+                }
+            }
+        } catch (InterruptedException | com.sun.jdi.VMDisconnectedException e) {
+            // The program is gone.
+        }
+    }
+
+    private static boolean readsInput(ThreadReference t) {
+        if (t.status() != ThreadReference.THREAD_STATUS_RUNNING || t.isSuspended())
+            return false;
+        t.suspend();
+        try {
+            int count = Math.min(t.frameCount(), 8);
+            for (StackFrame frame : t.frames(0, count)) {
+                Location at = frame.location();
+                if (at.declaringType().name().equals("java.io.FileInputStream") && at.method().name().startsWith("read"))
+                    return true;
+            }
+            return false;
+        } catch (IncompatibleThreadStateException e) {
+            return false;
+        } finally {
+            t.resume();
+        }
+    }
+
     private void resume() {
         if (vm == null)
             return;
         thread = null;
         values.clear();
+        waitingNoted = false;
         send("running");
         vm.resume();
     }

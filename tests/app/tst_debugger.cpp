@@ -283,6 +283,37 @@ private slots:
         QTRY_VERIFY(!appfixture::alive(program) && !appfixture::alive(helper));
     }
 
+    // A step over a read of the keyboard: the panel says the program waits
+    // for input, the console takes the focus, and the typed line lets the
+    // step end on the next line.
+    void aProgramWaitingForInputSaysSo()
+    {
+        JavaDocument *document = open("Le.java", "import java.util.Scanner;\n"
+                                                 "public class Le {\n"
+                                                 "    public static void main(String[] args) {\n"
+                                                 "        Scanner sc = new Scanner(System.in);\n"
+                                                 "        int n = sc.nextInt();\n"
+                                                 "        System.out.println(\"dobro \" + 2 * n);\n"
+                                                 "    }\n"
+                                                 "}\n");
+        QVERIFY(document);
+        debug();
+        QCOMPARE(stop(), 4);
+        QCOMPARE(step(Qt::Key_F8), 5);
+        key(Qt::Key_F8);
+        QTRY_VERIFY_WITH_TIMEOUT(w().variables()->state()->text().contains(QStringLiteral("esperando uma entrada")),
+                                 10000);
+        ConsoleView *console = w().console()->view();
+        QTRY_VERIFY(console->hasFocus());
+        QTest::keyClicks(console, QStringLiteral("21"));
+        QTest::keyClick(console, Qt::Key_Return);
+        QCOMPARE(stop(), 6);
+        QCOMPARE(shown("n"), QStringLiteral("21"));
+        key(Qt::Key_F12);
+        QTRY_VERIFY_WITH_TIMEOUT(!session(), 20000);
+        QVERIFY(w().console()->text().contains(QStringLiteral("dobro 42")));
+    }
+
     // A breakpoint in a Swing listener: the program clicks its own button,
     // and the debugger stops in actionPerformed, on the window's thread.
     void aBreakpointInASwingListener()
