@@ -83,6 +83,7 @@ public:
             const qsizetype end = textBlockEnd(text);
             if (end >= 0) {
                 m_inTextBlock = false;
+                m_scanner.SetRange(rsUnknown); // the rest of the line is code
                 const QString rest = text.mid(end);
                 follow(tokensOf(m_scanner, rest), rest, false);
             }
@@ -139,8 +140,7 @@ private:
             const Token &t = tokens.at(i);
             if (isComment(t))
                 continue;
-            // The scanner reads """ as two texts; what follows it up to the
-            // closing """ is a text block's content.
+            // What follows """ up to the closing """ is a text block's content.
             if (t.kind == tkString && text.mid(t.position, 3) == QLatin1String("\"\"\"")) {
                 m_inTextBlock = true;
                 return;

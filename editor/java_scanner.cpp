@@ -141,6 +141,10 @@ void JavaScanner::Next()
         commentContinuation();
         return;
     }
+    if (m_range == rsTextBlock) {
+        textBlockContinuation();
+        return;
+    }
     m_range = rsUnknown;
     const char16_t c = m_line[m_run];
     if (c < 256)
@@ -270,9 +274,43 @@ void JavaScanner::scanQuoted(char16_t quote)
 void JavaScanner::stringProc()
 {
     m_tokenID = tkString;
-    if (at(1) == '"' && at(2) == '"')
-        m_run += 2;
+    if (at(1) == '"' && at(2) == '"') {
+        // A text block: a string across lines up to the next unescaped """.
+        m_run += 3;
+        m_range = rsTextBlock;
+        scanTextBlock();
+        return;
+    }
     scanQuoted('"');
+}
+
+void JavaScanner::scanTextBlock()
+{
+    while (!isLineEnd(at(0))) {
+        if (at(0) == '\\' && !isLineEnd(at(1))) {
+            m_run += 2;
+            continue;
+        }
+        if (at(0) == '"' && at(1) == '"' && at(2) == '"') {
+            m_run += 3;
+            m_range = rsUnknown;
+            return;
+        }
+        ++m_run;
+    }
+}
+
+void JavaScanner::textBlockContinuation()
+{
+    const char16_t c = at(0);
+    if (c == 0)
+        return nullProc();
+    if (c == '\n')
+        return lfProc();
+    if (c == '\r')
+        return crProc();
+    m_tokenID = tkString;
+    scanTextBlock();
 }
 
 void JavaScanner::charLiteralProc()

@@ -22,10 +22,11 @@ enum TxtkTokenKind {
     xtkXorAssign, xtkComma
 };
 
-enum TRangeState { rsANil, rsComment, rsDocument, rsUnknown };
+enum TRangeState { rsANil, rsComment, rsDocument, rsUnknown, rsTextBlock };
 
 // Splits one line of Java source at a time into tokens with a kind; the
-// range carries an open block comment from line to line. How tokens look is
+// range carries an open block comment or text block ("""...""") from line
+// to line. How tokens look is
 // the highlighter's business (TSynJavaSyn).
 class JavaScanner
 {
@@ -80,6 +81,8 @@ private:
     void unknownProc();
     void unicodeProc();
     void commentContinuation();
+    void textBlockContinuation();
+    void scanTextBlock();
     void scanQuoted(char16_t quote);
     void scanBlockComment();
 

@@ -73,7 +73,7 @@ void scanLine(JavaScanner &scanner, const QString &line, int lineNumber)
     check(scanner.GetTokenID() == tkNull, "the line ends with tkNull");
     check(scanner.GetTokenPos() == end, "the scan reaches the line end", line);
     const TRangeState range = scanner.GetRange();
-    check(range == rsUnknown || range == rsComment || range == rsDocument,
+    check(range == rsUnknown || range == rsComment || range == rsDocument || range == rsTextBlock,
           "the range after a line is one the editor stores");
 }
 
@@ -83,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
 {
     static JavaScanner scanner;
     FuzzedDataProvider data(bytes, size);
-    const auto start = TRangeState(data.ConsumeIntegralInRange(0, 3));
+    const auto start = TRangeState(data.ConsumeIntegralInRange(0, 4));
     const QString text = textOf(data);
 
     scanner.SetRange(start);

@@ -144,6 +144,19 @@ private slots:
         caretAt(4, 22); // after the "(" that never closes
         QCOMPARE(bracketMarks(lone), QStringList({"4:22"}));
         QVERIFY(bracketMarks(pair).isEmpty());
+        // A text block is a string across its lines: the brackets inside it
+        // are text, and the ")" after its closing """ is the call's.
+        QVERIFY(open("Bloco.java", "public class Bloco {\n"
+                                   "    void f() {\n"
+                                   "        System.out.printf(\"\"\"\n"
+                                   "            { ( [%d\n"
+                                   "            \"\"\", 3);\n"
+                                   "    }\n"
+                                   "}\n"));
+        caretAt(3, 26); // at "printf("
+        QTRY_COMPARE(bracketMarks(pair), QStringList({"3:26", "5:19"}));
+        caretAt(1, 20);
+        QCOMPARE(bracketMarks(pair), QStringList({"1:20", "7:1"}));
     }
 
     // Ctrl+= and Ctrl+- grow and shrink every editor, the log and the

@@ -92,8 +92,8 @@ void TestJavaScanner::tokens_data()
     QTest::newRow("unterminated string ends at line end")
         << out << "\"abc" << QStringList{"String \"abc"} << out;
     QTest::newRow("empty string") << out << "\"\";" << QStringList{"String \"\"", "Symbol ;"} << out;
-    QTest::newRow("three quotation marks open a string")
-        << out << "\"\"\"x\" y" << QStringList{"String \"\"\"x\"", "Space  ", "Identifier y"} << out;
+    QTest::newRow("three quotation marks open a text block")
+        << out << "\"\"\"x\" y" << QStringList{"String \"\"\"x\" y"} << rsTextBlock;
     QTest::newRow("character literals")
         << out << "'\\'' 'a'" << QStringList{"String '\\''", "Space  ", "String 'a'"} << out;
 
@@ -140,6 +140,15 @@ void TestJavaScanner::tokens_data()
         << out << "a\r\nb\rc\nd"
         << QStringList{"Identifier a", "Space \r\n", "Identifier b", "Space \r", "Identifier c", "Space \n", "Identifier d"}
         << out;
+    QTest::newRow("text block opens")
+        << out << "printf(\"\"\"" << QStringList{"Identifier printf", "Symbol (", "String \"\"\""} << rsTextBlock;
+    QTest::newRow("text block holds brackets, quotes and escaped delimiters")
+        << rsTextBlock << "  ({ \"x\" \\\"\"\" }" << QStringList{"String   ({ \"x\" \\\"\"\" }"} << rsTextBlock;
+    QTest::newRow("text block closes and code follows")
+        << rsTextBlock << "  fim\"\"\", x);" << QStringList{"String   fim\"\"\"", "Symbol ,", "Space  ",
+                                                         "Identifier x", "Symbol )", "Symbol ;"} << out;
+    QTest::newRow("an empty string is no text block")
+        << out << "\"\" + a" << QStringList{"String \"\"", "Space  ", "Symbol +", "Space  ", "Identifier a"} << out;
     QTest::newRow("line break inside a comment")
         << rsComment << "x\ny */" << QStringList{"Comment x", "Space \n", "Comment y */"} << out;
     QTest::newRow("line comment and string stop at a line break")
