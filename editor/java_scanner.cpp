@@ -138,11 +138,11 @@ void JavaScanner::Next()
 {
     m_tokenPos = m_run;
     if (m_range == rsComment || m_range == rsDocument) {
-        commentContinuation();
+        rangeContinuation(m_range == rsComment ? tkComment : tkDocument, &JavaScanner::scanBlockComment);
         return;
     }
     if (m_range == rsTextBlock) {
-        textBlockContinuation();
+        rangeContinuation(tkString, &JavaScanner::scanTextBlock);
         return;
     }
     m_range = rsUnknown;
@@ -300,18 +300,6 @@ void JavaScanner::scanTextBlock()
     }
 }
 
-void JavaScanner::textBlockContinuation()
-{
-    const char16_t c = at(0);
-    if (c == 0)
-        return nullProc();
-    if (c == '\n')
-        return lfProc();
-    if (c == '\r')
-        return crProc();
-    m_tokenID = tkString;
-    scanTextBlock();
-}
 
 void JavaScanner::charLiteralProc()
 {
@@ -360,7 +348,9 @@ void JavaScanner::slashProc()
     }
 }
 
-void JavaScanner::commentContinuation()
+// A line inside a block comment or a text block: its line end is a token of
+// its own, the rest goes on with `scan`.
+void JavaScanner::rangeContinuation(TtkTokenKind kind, void (JavaScanner::*scan)())
 {
     const char16_t c = at(0);
     if (c == 0)
@@ -369,8 +359,8 @@ void JavaScanner::commentContinuation()
         return lfProc();
     if (c == '\r')
         return crProc();
-    m_tokenID = m_range == rsComment ? tkComment : tkDocument;
-    scanBlockComment();
+    m_tokenID = kind;
+    (this->*scan)();
 }
 
 void JavaScanner::invalidProc()

@@ -80,8 +80,7 @@ private:
     void symbolProc();
     void unknownProc();
     void unicodeProc();
-    void commentContinuation();
-    void textBlockContinuation();
+    void rangeContinuation(TtkTokenKind kind, void (JavaScanner::*scan)());
     void scanTextBlock();
     void scanQuoted(char16_t quote);
     void scanBlockComment();

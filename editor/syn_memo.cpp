@@ -3,7 +3,9 @@
 #include "editor/java_highlighter.h"
 #include "editor/line_breaks.h"
 #include "editor/syn_java_syn.h"
+#include "editor/syn_memo_accessible.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -65,6 +67,11 @@ TSynMemo::TSynMemo(QWidget *parent)
     , m_lines(*this)
     , m_gutter(new Gutter(this))
 {
+    static const bool accessible = [] {
+        QAccessible::installFactory(synMemoAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     QFont font(QStringLiteral("Courier New"), 10);
     font.setStyleHint(QFont::TypeWriter);
     m_baseFont = font;

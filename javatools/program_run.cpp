@@ -232,14 +232,19 @@ QString ProgramRun::inPieces(const QString &text)
 {
     QString pieces;
     qsizetype from = 0;
+    qsizetype end = -1; // the next line break at or after `from`, once looked for
     while (from < text.size()) {
         const qsizetype room = PieceChars - m_column;
-        const qsizetype end = text.indexOf(QLatin1Char('\n'), from);
-        if (end >= 0 && end - from <= room) {
+        if (end < from)
+            end = text.indexOf(QLatin1Char('\n'), from);
+        if (end < 0)
+            end = text.size() + 1; // none: looked for once
+        const bool breakAhead = end < text.size();
+        if (breakAhead && end - from <= room) {
             pieces += QStringView(text).mid(from, end + 1 - from);
             m_column = 0;
             from = end + 1;
-        } else if (text.size() - from <= room && end < 0) {
+        } else if (text.size() - from <= room && !breakAhead) {
             pieces += QStringView(text).mid(from);
             m_column += int(text.size() - from);
             from = text.size();

@@ -7,6 +7,7 @@
 #include "editor/java_scanner.h"
 #include "editor/syn_memo.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QLabel>
@@ -157,6 +158,32 @@ private slots:
         QTRY_COMPARE(bracketMarks(pair), QStringList({"3:26", "5:19"}));
         caretAt(1, 20);
         QCOMPARE(bracketMarks(pair), QStringList({"1:20", "7:1"}));
+    }
+
+    // A screen reader or a magnifier asks the editor where its text is: each
+    // character at the place where it is drawn, the editor's own rectangle,
+    // and the character under a point.
+    void screenReadersFindTheTextWhereItIsDrawn()
+    {
+        QVERIFY(open("Leitor.java", "public class Leitor {\n    int a;\n    int b;\n}\n"));
+        TSynMemo *memo = editor();
+        QAccessibleInterface *shown = QAccessible::queryAccessibleInterface(memo);
+        QVERIFY(shown && shown->textInterface());
+        QCOMPARE(shown->role(), QAccessible::EditableText);
+        QCOMPARE(shown->rect(), QRect(memo->mapToGlobal(QPoint(0, 0)), memo->size()));
+        QAccessibleTextInterface *text = shown->textInterface();
+        const int third = memo->document()->findBlockByNumber(2).position() + 4; // the "i" of "int b"
+        QCOMPARE(text->text(third, third + 5), QStringLiteral("int b"));
+        QTextCursor at(memo->document());
+        at.setPosition(third);
+        const QRect drawn(memo->viewport()->mapToGlobal(memo->cursorRect(at).topLeft()), memo->cursorRect(at).size());
+        const QRect reported = text->characterRect(third);
+        QCOMPARE(reported.top(), drawn.top());
+        QCOMPARE(reported.left(), drawn.left());
+        QVERIFY(reported.top() > text->characterRect(0).top() + memo->fontMetrics().height());
+        QCOMPARE(text->offsetAtPoint(reported.center()), third);
+        text->setCursorPosition(third);
+        QCOMPARE(memo->textCursor().position(), third);
     }
 
     // Ctrl+= and Ctrl+- grow and shrink every editor, the log and the
