@@ -117,6 +117,12 @@ Tfrmprincipal::Tfrmprincipal(const QString &programFolder, QWidget *parent)
 
 Tfrmprincipal::~Tfrmprincipal()
 {
+    // The docks hide while QWidget's destructor closes the window, when this
+    // object is no longer a Tfrmprincipal: their signals must not reach it.
+    if (m_consoleDock)
+        m_consoleDock->disconnect(this);
+    if (m_variablesDock)
+        m_variablesDock->disconnect(this);
     // Pages go first: their editors and design pages show the documents and
     // refer to the shared scanner and to the designer.
     while (m_pagForms && m_pagForms->count() > 0)
