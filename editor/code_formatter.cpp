@@ -64,11 +64,44 @@ qsizetype textBlockEnd(const QString &line)
     return -1;
 }
 
+// The statement under way, as far as indentation cares.
+struct Statement
+{
+    bool started = false;
+    int level = 0; // of the line where it began
+    int parentheses = 0;
+    int questions = 0; // ternaries still waiting for their ':'
+    int headers = 0; // brace-less if/for/while/else/do headers whose body is still to come
+    int headerLevel = 0; // of the line where the last header began
+    int headerDepth = 0; // the depth of an open header's parentheses, 0 for none
+    bool headerKeyword = false; // an if, for or while waits for its '('
+    bool annotationOnly = false; // nothing but annotations so far
+};
+
 struct Brace
 {
+    int lineLevel = 0; // where its '}' goes; its inside is one level more
     bool isSwitch = false;
     bool caseSeen = false;
+    Statement outside; // the statement the block stands in, taken up again after '}'
 };
+
+bool isAnnotationPart(const QList<Token> &tokens, qsizetype i)
+{
+    const Token &t = tokens.at(i);
+    if (t.is("@") || t.is(".") || t.is(")"))
+        return true;
+    if (t.kind != tkIdentifier || i == 0)
+        return false;
+    const Token &before = tokens.at(i - 1);
+    return before.is("@") || before.is(".");
+}
+
+// Whether the ':' at `position` is half of a method reference's "::".
+bool isMethodReference(const QString &text, qsizetype position)
+{
+    return text.mid(position + 1, 1) == QLatin1String(":") || (position > 0 && text.at(position - 1) == QLatin1Char(':'));
+}
 
 // The state carried from line to line.
 class Indenter
@@ -85,7 +118,7 @@ public:
                 m_inTextBlock = false;
                 m_scanner.SetRange(rsUnknown); // the rest of the line is code
                 const QString rest = text.mid(end);
-                follow(tokensOf(m_scanner, rest), rest, false);
+                follow(tokensOf(m_scanner, rest), rest, m_level);
             }
             return text;
         }
@@ -98,44 +131,41 @@ public:
             const QString rest = text.mid(leadingBlanks(text));
             if (change && rest.startsWith(QLatin1Char('*')))
                 result = repeated(m_unit, m_commentLevel) + QLatin1Char(' ') + rest;
-            follow(tokens, text, false);
+            follow(tokens, text, m_level);
             return result;
         }
         if (tokens.isEmpty())
             return change ? QString() : text;
-        const int level = levelOf(tokens);
+        m_level = levelOf(tokens);
         if (change)
-            result = repeated(m_unit, level) + text.mid(leadingBlanks(text));
+            result = repeated(m_unit, m_level) + text.mid(leadingBlanks(text));
         if (isComment(tokens.last()) && tokens.last().text.startsWith(QLatin1String("/*")))
-            m_commentLevel = level;
-        follow(tokens, text, true);
+            m_commentLevel = m_level;
+        follow(tokens, text, m_level);
         return result;
     }
 
 private:
     int levelOf(const QList<Token> &tokens) const
     {
-        int closers = 0;
-        while (closers < tokens.size() && tokens.at(closers).is("}"))
-            ++closers;
-        int level = qMax(0, int(m_braces.size()) - closers);
         const Token &first = tokens.first();
-        if (level > 0 && m_braces.at(level - 1).isSwitch) {
+        if (first.is("}"))
+            return m_braces.empty() ? 0 : m_braces.back().lineLevel;
+        int level = m_braces.empty() ? 0 : m_braces.back().lineLevel + 1;
+        if (!m_braces.empty() && m_braces.back().isSwitch && m_braces.back().caseSeen) {
             const bool label = first.kind == tkKey && (first.is("case") || first.is("default"));
-            if (!label && closers == 0 && m_braces.at(level - 1).caseSeen)
+            if (!label)
                 ++level;
         }
-        if (closers > 0 || first.is("{") || isComment(first))
-            return level;
-        if (m_parentheses > 0 || m_continues)
-            ++level;
-        return level;
+        if (first.is("{"))
+            return level + qMax(0, m_now.headers - 1);
+        return level + m_now.headers + (m_now.started ? 1 : 0);
     }
 
-    // Takes the tokens of `text` into the state; `code` false for a
-    // comment's inside or a text block's end, which say nothing of statements.
-    void follow(const QList<Token> &tokens, const QString &text, bool code)
+    // Takes the tokens of `text`, a line at `lineLevel`, into the state.
+    void follow(const QList<Token> &tokens, const QString &text, int lineLevel)
     {
+        Statement &s = m_now;
         for (qsizetype i = 0; i < tokens.size(); ++i) {
             const Token &t = tokens.at(i);
             if (isComment(t))
@@ -145,46 +175,107 @@ private:
                 m_inTextBlock = true;
                 return;
             }
-            if (t.is("{")) {
-                m_braces.push_back({m_switchPending, false});
-                m_switchPending = false;
-            } else if (t.is("}")) {
-                if (!m_braces.empty())
-                    m_braces.pop_back();
-            } else if (t.is("(")) {
-                ++m_parentheses;
-            } else if (t.is(")")) {
-                m_parentheses = qMax(0, m_parentheses - 1);
-            } else if (t.kind == tkKey && t.is("switch")) {
-                m_switchPending = true;
-            } else if (t.kind == tkKey && (t.is("case") || t.is("default")) && i == 0 && !m_braces.empty()
-                       && m_braces.back().isSwitch) {
-                m_braces.back().caseSeen = true;
+            const bool headerClosedBefore = m_headerJustClosed;
+            m_headerJustClosed = false;
+            if (!s.started && !t.is("{") && !t.is("}")) {
+                s.started = true;
+                s.level = lineLevel;
+                s.annotationOnly = t.is("@");
+                // assert's ':' goes on with the statement, as a ternary's does
+                s.questions = t.kind == tkKey && t.is("assert") ? 1 : 0;
             }
+            if (t.is("{")) {
+                // A block after a header or ending a declaration lines up with
+                // where they began; one inside parentheses (a lambda's, an
+                // anonymous class's) with its own line.
+                int braceLevel = lineLevel;
+                if (s.parentheses == 0 && headerClosedBefore)
+                    braceLevel = s.headerLevel;
+                else if (s.parentheses == 0 && s.started)
+                    braceLevel = s.level;
+                m_braces.push_back({braceLevel, m_switchPending, false, s});
+                m_switchPending = false;
+                s = Statement();
+            } else if (t.is("}")) {
+                if (!m_braces.empty()) {
+                    s = m_braces.back().outside;
+                    m_braces.pop_back();
+                }
+                if (s.parentheses == 0)
+                    s = Statement(); // a block ends its statement
+            } else if (t.is("(")) {
+                ++s.parentheses;
+                if (s.headerKeyword) {
+                    s.headerDepth = s.parentheses;
+                    s.headerKeyword = false;
+                }
+            } else if (t.is(")")) {
+                s.parentheses = qMax(0, s.parentheses - 1);
+                if (s.headerDepth > 0 && s.parentheses < s.headerDepth) {
+                    s.headerDepth = 0;
+                    closeHeader();
+                }
+            } else if (t.is(";") && s.parentheses == 0) {
+                s = Statement();
+            } else if (t.is("?")) {
+                ++s.questions;
+            } else if (t.is(":") && s.parentheses == 0 && !isMethodReference(text, t.position)) {
+                if (s.questions > 0)
+                    --s.questions;
+                else
+                    s.started = false; // a label or a case
+            } else if (t.kind == tkKey) {
+                if (t.is("if") || t.is("for") || t.is("while")) {
+                    s.headerKeyword = true;
+                    s.headerLevel = s.level;
+                } else if (t.is("else") || t.is("do")) {
+                    s.headerLevel = s.level;
+                    closeHeader();
+                } else if (t.is("switch")) {
+                    m_switchPending = true;
+                } else if ((t.is("case") || t.is("default")) && i == 0 && !m_braces.empty()
+                           && m_braces.back().isSwitch) {
+                    m_braces.back().caseSeen = true;
+                }
+            }
+            if (s.started && s.annotationOnly && s.parentheses == 0 && !isAnnotationPart(tokens, i))
+                s.annotationOnly = false;
         }
-        // Whether the statement goes on: the last word of code is not one
-        // that ends a statement, a block, a label or a list item. Comment
-        // lines and annotations leave it as it was.
         const Token *last = nullptr;
         for (const Token &t : tokens)
             if (!isComment(t))
                 last = &t;
-        if (!code || !last)
-            return;
-        if (tokens.first().text.startsWith(QLatin1Char('@'))) {
-            m_continues = false;
-            return;
-        }
-        m_continues = !(last->is(";") || last->is("{") || last->is("}") || last->is(":") || last->is(","));
+        if (!last)
+            return; // a comment says nothing of statements
+        // A header that ends the line has its body on the next lines; an
+        // annotation that ends it is followed by what it annotates; a line
+        // ending an item of a list (enum constants, an array's values) has
+        // the next item line up with it.
+        if (m_headerJustClosed)
+            ++s.headers;
+        if (s.started && s.annotationOnly && s.parentheses == 0)
+            s.started = false;
+        if (last->is(",") && s.parentheses == 0)
+            s.started = false;
+    }
+
+    // The parentheses of an if, for or while closed, or an else or do was
+    // read: a statement (the body) follows.
+    void closeHeader()
+    {
+        m_now.started = false;
+        m_now.questions = 0;
+        m_headerJustClosed = true;
     }
 
     QString m_unit;
     JavaScanner m_scanner;
     std::vector<Brace> m_braces;
-    int m_parentheses = 0;
+    Statement m_now;
+    int m_level = 0; // of the line last indented
     int m_commentLevel = 0;
+    bool m_headerJustClosed = false;
     bool m_switchPending = false;
-    bool m_continues = false;
     bool m_inTextBlock = false;
 };
 

@@ -3,11 +3,16 @@
 #include <QString>
 #include <QStringList>
 
-// Indentation of Java source by the depth of its braces, in the usual style:
-// a level per open brace, "case" and "default" one level inside their
-// switch with their statements one more, a closing brace (and "} else {")
-// at the level of its opening line, one extra level for a statement that
-// goes on over the next line or inside open parentheses. Only the blanks at
+// Indentation of Java source by its blocks, in the usual style: a block's
+// inside one level past the line where its statement began (a header, a
+// declaration) or, for a block inside parentheses (a lambda's, an anonymous
+// class's), past its own line, and its closing brace (and "} else {") at
+// that line's level; "case" and "default" one level inside their switch
+// with their statements one more; the body of a brace-less if, for, while,
+// else or do one level past its header, nested ones each one more; one
+// extra level for a statement (or a comment in it) that goes on over the
+// next line or inside open parentheses, a ternary's ':' included; the
+// declaration after an annotation at the annotation's level. Only the blanks at
 // the start of a line change: comments keep their text (the " *" lines of
 // a block comment line up under its opening), text blocks are left exactly
 // as they are, and a line of blanks becomes empty.

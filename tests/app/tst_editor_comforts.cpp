@@ -285,6 +285,55 @@ private slots:
         QVERIFY(!document->isModified());
     }
 
+    // Shapes of real code, flush left, come out as they are laid out by hand:
+    // a lambda's and an anonymous class's } at the level of the line that
+    // opened them, nested brace-less bodies each one level in, the
+    // declaration after a multi-line annotation at the annotation's level,
+    // a comment inside parentheses at the level of the code below it, and a
+    // ternary's ':' at the end of a line going on with the statement.
+    void formattingFollowsTheShapesOfRealCode()
+    {
+        const QStringList laidOut = {
+            "import java.util.*;",
+            "import javax.swing.*;",
+            "public class Formas extends JFrame {",
+            "    @SuppressWarnings(value = {",
+            "        \"unchecked\"})",
+            "    void listar(List<String> nomes, JButton botao) {",
+            "        nomes.forEach(n -> {",
+            "            System.out.println(n);",
+            "        });",
+            "        botao.addActionListener(new java.awt.event.ActionListener() {",
+            "            public void actionPerformed(java.awt.event.ActionEvent e) {",
+            "                setTitle(\"ok\");",
+            "            }",
+            "        });",
+            "    }",
+            "    boolean procura(int[] v, int x) {",
+            "        for (int i = 0; i < v.length; i++)",
+            "            while (v[i] > 0)",
+            "                if (v[i]-- == x)",
+            "                    return true;",
+            "        int maior = Math.max(v[0],",
+            "            // o segundo valor",
+            "            v[1]);",
+            "        String texto = maior > x ?",
+            "            \"maior\" :",
+            "            \"menor\";",
+            "        return texto.isEmpty();",
+            "    }",
+            "}",
+            ""};
+        QStringList flush;
+        for (const QString &line : laidOut)
+            flush << line.trimmed();
+        const QString messy = flush.join(QLatin1Char('\n'));
+        JavaDocument *document = open("Formas.java", messy.toUtf8());
+        QVERIFY(document);
+        QTest::keyClick(editor(), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(document->text().toPlainText().split(QLatin1Char('\n')), laidOut);
+    }
+
     // A new document with templates inserted (literal blanks) formats into
     // code with the same tokens; a JSP page is left as it is.
     void templatesAndPagesFormat()
