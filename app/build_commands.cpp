@@ -143,7 +143,7 @@ void BuildCommands::markMessages(const QStringList &lines,
     QHash<int, CompilerExplanation> explained;
     for (const CompilerExplanation &explanation : explanations)
         explained.insert(explanation.messageRow, explanation);
-    QHash<JavaDocument *, QList<CodeMarker>> marked;
+    QHash<JavaDocument *, QList<TextMark>> marked;
     // Every document's old marks go with the new compile.
     for (JavaDocument *document : m_documents.documents())
         marked.insert(document, {});
@@ -170,10 +170,8 @@ void BuildCommands::markMessages(const QStringList &lines,
         else
             marked[document].append(document->markerAt(message.line - 1, message.column, length, tip));
     }
-    for (auto it = marked.begin(); it != marked.end(); ++it) {
-        if (!it.value().isEmpty() || !it.key()->markers().isEmpty())
-            it.key()->setMarkers(it.value());
-    }
+    for (auto it = marked.begin(); it != marked.end(); ++it)
+        it.key()->marks().replace(TextMark::Error, it.value());
 }
 
 void BuildCommands::addLogLine(const QString &text)

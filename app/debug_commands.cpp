@@ -35,7 +35,7 @@ DebugCommands::DebugCommands(DocumentManager &documents, RunCommands &runs, File
     connect(&panel, &VariablesPanel::frameChosen, this, &DebugCommands::showFrame);
     // A click in the gutter while the program runs reaches it too.
     connect(&documents, &DocumentManager::documentAdded, this, [this](JavaDocument *document) {
-        connect(document, &JavaDocument::breakpointsChanged, this, &DebugCommands::syncBreakpoints);
+        connect(&document->marks(), &TextMarks::changed, this, &DebugCommands::syncBreakpoints);
         connect(document, &JavaDocument::contentsChanged, this, [this, document] { noteEdited(document); });
         connect(document, &JavaDocument::breakpointRefused, this, [this](const QString &reason) {
             m_panel.setNote(reason);

@@ -26,23 +26,17 @@ DocumentPage::DocumentPage(JavaDocument &document, QWidget *parent)
 
     connect(m_editor, &QPlainTextEdit::cursorPositionChanged, this,
             [this] { m_document.setCaretLine(m_editor->CaretY()); });
-    connect(&document, &JavaDocument::markersChanged, m_editor,
-            [this] { m_editor->SetMarkers(m_document.markers()); });
-    // Breakpoints: a click in the gutter; they move with their lines.
+    // The editor paints the document's marks; breakpoints come from a click
+    // in the gutter and move with their lines.
+    m_editor->ShowMarks(&document.marks());
     connect(m_editor, &TSynMemo::GutterClicked, &document, &JavaDocument::toggleBreakpoint);
-    const auto showBreakpoints = [this] { m_editor->SetBreakpoints(m_document.breakpointLines()); };
-    connect(&document, &JavaDocument::breakpointsChanged, m_editor, showBreakpoints);
-    connect(&document.text(), &QTextDocument::contentsChanged, m_editor, [this, showBreakpoints] {
-        if (!m_editor->Breakpoints().isEmpty())
-            showBreakpoints();
-        if (m_editor->ExecutionLine() != m_document.executionLine())
-            m_editor->SetExecutionLine(m_document.executionLine());
-    });
     // A paused program's line: the code page comes forward to show it.
     connect(&document, &JavaDocument::executionLineChanged, m_editor, [this] {
-        m_editor->SetExecutionLine(m_document.executionLine());
-        if (m_document.executionLine() >= 0)
-            m_inner->setCurrentWidget(m_editor);
+        const int line = m_document.executionLine();
+        if (line < 0)
+            return;
+        m_editor->ScrollIntoView(line);
+        m_inner->setCurrentWidget(m_editor);
     });
     // The document asks for its caret where its code is shown.
     connect(&document, &JavaDocument::codeShownAt, m_editor, [this](int offset) {

@@ -109,16 +109,6 @@ void JavaDocument::setPaths(const QStringList &pathsNewestFirst)
     emit filePathChanged();
 }
 
-QList<int> JavaDocument::breakpointLines() const
-{
-    QList<int> lines;
-    for (const QTextCursor &breakpoint : m_breakpoints)
-        lines.append(breakpoint.blockNumber());
-    std::sort(lines.begin(), lines.end());
-    lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
-    return lines;
-}
-
 void JavaDocument::toggleBreakpoint(int line)
 {
     if (breakpointLines().contains(line)) {
@@ -132,8 +122,7 @@ void JavaDocument::toggleBreakpoint(int line)
         emit breakpointRefused(m_breakpointsRefused);
         return;
     }
-    m_breakpoints.append(QTextCursor(block));
-    emit breakpointsChanged();
+    m_marks.add({TextMark::Breakpoint, QTextCursor(block), QString(), 1});
 }
 
 void JavaDocument::refuseNewBreakpoints(const QString &reason)
@@ -144,17 +133,13 @@ void JavaDocument::refuseNewBreakpoints(const QString &reason)
 void JavaDocument::removeBreakpoint(int line)
 {
     // Two breakpoints end on one line when the lines between them go.
-    const auto gone = std::remove_if(m_breakpoints.begin(), m_breakpoints.end(),
-                                     [line](const QTextCursor &b) { return b.blockNumber() == line; });
-    if (gone == m_breakpoints.end())
-        return;
-    m_breakpoints.erase(gone, m_breakpoints.end());
-    emit breakpointsChanged();
+    m_marks.removeIf([line](const TextMark &mark) { return mark.kind == TextMark::Breakpoint && mark.line() == line; });
 }
 
 int JavaDocument::executionLine() const
 {
-    return m_executionLine.isNull() ? -1 : m_executionLine.blockNumber();
+    const QList<int> lines = m_marks.linesOf(TextMark::ExecutionLine);
+    return lines.isEmpty() ? -1 : lines.first();
 }
 
 void JavaDocument::setExecutionLine(int line)
@@ -162,7 +147,10 @@ void JavaDocument::setExecutionLine(int line)
     if (line == executionLine())
         return;
     const QTextBlock block = m_text.findBlockByNumber(line);
-    m_executionLine = line >= 0 && block.isValid() ? QTextCursor(block) : QTextCursor();
+    QList<TextMark> lit;
+    if (line >= 0 && block.isValid())
+        lit.append({TextMark::ExecutionLine, QTextCursor(block), QString(), 2});
+    m_marks.replace(TextMark::ExecutionLine, lit);
     emit executionLineChanged();
 }
 
@@ -227,24 +215,15 @@ void JavaDocument::redo()
 void JavaDocument::setSourceText(const QString &text)
 {
     lines().SetText(text);
-    if (!m_breakpoints.isEmpty()) {
-        m_breakpoints.clear();
-        emit breakpointsChanged();
-    }
+    m_marks.replace(TextMark::Breakpoint, {});
 }
 
-void JavaDocument::setMarkers(const QList<CodeMarker> &markers)
-{
-    m_markers = markers;
-    emit markersChanged();
-}
-
-CodeMarker JavaDocument::markerAt(int line, int column, int length, const QString &tip)
+TextMark JavaDocument::markerAt(int line, int column, int length, const QString &tip)
 {
     const QTextBlock block = m_text.findBlockByNumber(line);
     QTextCursor range(&m_text);
     if (!block.isValid())
-        return {range, tip};
+        return {TextMark::Error, range, tip};
     const QString text = block.text();
     int start = qBound(0, column - 1, qMax(0, int(text.size()) - 1));
     int end = start + length;
@@ -257,22 +236,16 @@ CodeMarker JavaDocument::markerAt(int line, int column, int length, const QStrin
     }
     range.setPosition(block.position() + start);
     range.setPosition(block.position() + qMin(end, int(text.size())), QTextCursor::KeepAnchor);
-    return {range, tip};
+    return {TextMark::Error, range, tip};
 }
 
 void JavaDocument::dropMarkersOfEditedLines(int position, int, int added)
 {
-    if (m_markers.isEmpty())
-        return;
     const int first = m_text.findBlock(position).blockNumber();
     const int last = m_text.findBlock(position + added).blockNumber();
-    const auto edited = [first, last](const CodeMarker &marker) {
-        return marker.line() >= first && marker.line() <= last;
-    };
-    if (std::any_of(m_markers.cbegin(), m_markers.cend(), edited)) {
-        m_markers.removeIf(edited);
-        emit markersChanged();
-    }
+    m_marks.removeIf([first, last](const TextMark &mark) {
+        return mark.isMessage() && mark.line() >= first && mark.line() <= last;
+    });
 }
 
 QString JavaDocument::objectsText() const

@@ -4,7 +4,7 @@
 #include "designer/code_lines.h"
 #include "designer/form_document.h"
 #include "designer/form_model.h"
-#include "editor/code_marker.h"
+#include "editor/text_marks.h"
 #include "javatools/compiler_diagnostic.h"
 
 #include <QByteArray>
@@ -90,18 +90,19 @@ public:
     const CompilerDiagnostics &diagnostics() const { return m_diagnostics; }
     void setDiagnostics(const CompilerDiagnostics &diagnostics) { m_diagnostics = diagnostics; }
 
-    // The places the last compile's messages are about, each with its
-    // explanation. A marker goes when its line is edited; all go with the
-    // next compile.
-    const QList<CodeMarker> &markers() const { return m_markers; }
-    void setMarkers(const QList<CodeMarker> &markers);
-    // A marker on 0-based `line`, from `column` (1-based) for `length`
+    // Every mark on the text, one list with one change signal: the places
+    // the last compile's messages are about (each goes when its line is
+    // edited, all with the next compile), the breakpoints, the execution
+    // line.
+    TextMarks &marks() { return m_marks; }
+    const TextMarks &marks() const { return m_marks; }
+    // An error mark on 0-based `line`, from `column` (1-based) for `length`
     // characters of it (the word there when 0).
-    CodeMarker markerAt(int line, int column, int length, const QString &tip);
+    TextMark markerAt(int line, int column, int length, const QString &tip);
 
     // Breakpoints, as 0-based lines in order: each moves with the text of
     // its line.
-    QList<int> breakpointLines() const;
+    QList<int> breakpointLines() const { return m_marks.linesOf(TextMark::Breakpoint); }
     void toggleBreakpoint(int line);
     void removeBreakpoint(int line);
     // While the code shown no longer matches the running program, new
@@ -138,10 +139,9 @@ signals:
     // on a line (at a column, or keeping the column when it is negative).
     void codeShownAt(int offset);
     void codeLineShown(int line, int column);
-    void markersChanged();
-    void breakpointsChanged();
     // A breakpoint asked for while they are refused, and why.
     void breakpointRefused(const QString &reason);
+    // The execution line was set: a request to bring it into view.
     void executionLineChanged();
 
 private:
@@ -180,11 +180,9 @@ private:
     bool m_marked = false;
     int m_caretLine = 1;
     CompilerDiagnostics m_diagnostics;
-    QList<CodeMarker> m_markers;
+    TextMarks m_marks;
     int m_compiledRevision = -1;
-    QList<QTextCursor> m_breakpoints; // at the start of their lines
     QString m_breakpointsRefused;
-    QTextCursor m_executionLine; // null for none
     std::unique_ptr<ProgramRun> m_run;
     QStringList m_paths;
     QString m_name;

@@ -462,11 +462,12 @@ void TSynMemo::paintGutter(QPaintEvent *event)
             painter.drawText(0, top, numberWidth, lineHeight, Qt::AlignRight,
                              QString::number(block.blockNumber() + 1));
             const QRect sign(0, top, kGutterLeftOffset, lineHeight);
-            if (m_breakpoints.contains(block.blockNumber()))
+            const int line = block.blockNumber();
+            if (m_marks && m_marks->hasOn(TextMark::Breakpoint, line))
                 paintBreakpoint(painter, sign);
-            if (!markerTipOnLine(block.blockNumber()).isEmpty())
+            if (!markerTipOnLine(line).isEmpty())
                 paintMarkerSign(painter, sign);
-            if (block.blockNumber() == m_executionLine)
+            if (m_marks && m_marks->hasOn(TextMark::ExecutionLine, line))
                 paintExecutionArrow(painter, sign);
         }
         block = block.next();

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "editor/code_marker.h"
 #include "editor/document_lines.h"
+#include "editor/text_marks.h"
 
 #include <QKeySequence>
 #include <QList>
 #include <QPlainTextEdit>
+#include <QPointer>
 
 class JavaHighlighter;
 class QPainter;
@@ -119,19 +120,19 @@ public:
     // Shortcuts of the window's menus that must win over the editor's own keys.
     void SetWindowShortcuts(const QList<QKeySequence> &shortcuts);
 
-    // The compiler's marks: a sign in the gutter on each marked line, a red
-    // wavy line under each range, and the marker's tip when the mouse rests
-    // on either.
-    void SetMarkers(const QList<CodeMarker> &markers);
-    const QList<CodeMarker> &Markers() const { return m_markers; }
-
-    // The debugger's marks: a red dot in the gutter on each breakpoint line,
-    // and the line a paused program is at lit up (0-based; -1 for none).
-    void SetBreakpoints(const QList<int> &lines);
-    const QList<int> &Breakpoints() const { return m_breakpoints; }
-    // Setting a line scrolls it into view.
-    void SetExecutionLine(int line);
-    int ExecutionLine() const { return m_executionLine; }
+    // The marks to paint, the text's own (null for none); the editor keeps
+    // no copy and repaints when they change. A message of the code's has a
+    // sign in the gutter, a wavy line under its range and its tip when the
+    // mouse rests on either; a breakpoint a red dot in the gutter; the line
+    // a paused program is at is lit up.
+    void ShowMarks(TextMarks *marks);
+    // What the marks say, as this editor paints it: the messages, the
+    // breakpoint lines (0-based) and the execution line (-1 for none).
+    QList<TextMark> Markers() const;
+    QList<int> Breakpoints() const;
+    int ExecutionLine() const;
+    // Scrolls `line` (0-based) into view, the caret left where it is.
+    void ScrollIntoView(int line);
 
 signals:
     // Fires after every change made through the editing path (typing, SetSelText,
@@ -203,9 +204,7 @@ private:
     LineColumn m_keptAnchor;
     LineColumn m_keptPosition;
     QList<QKeySequence> m_windowShortcuts;
-    QList<CodeMarker> m_markers;
+    QPointer<TextMarks> m_marks;
     QFont m_baseFont;
     int m_zoom = 0;
-    QList<int> m_breakpoints;
-    int m_executionLine = -1;
 };

@@ -16,17 +16,46 @@ const QColor kArrowColour(230, 150, 0);
 
 } // namespace
 
-void TSynMemo::SetMarkers(const QList<CodeMarker> &markers)
+void TSynMemo::ShowMarks(TextMarks *marks)
 {
-    m_markers = markers;
+    if (m_marks)
+        disconnect(m_marks, nullptr, this, nullptr);
+    m_marks = marks;
+    if (marks) {
+        connect(marks, &TextMarks::changed, this, [this] {
+            highlightCurrentLine();
+            m_gutter->update();
+        });
+    }
     highlightCurrentLine();
     m_gutter->update();
+}
+
+QList<TextMark> TSynMemo::Markers() const
+{
+    QList<TextMark> messages;
+    if (m_marks)
+        for (const TextMark &mark : m_marks->all())
+            if (mark.isMessage())
+                messages.append(mark);
+    return messages;
+}
+
+QList<int> TSynMemo::Breakpoints() const
+{
+    return m_marks ? m_marks->linesOf(TextMark::Breakpoint) : QList<int>();
+}
+
+int TSynMemo::ExecutionLine() const
+{
+    const QList<int> lines = m_marks ? m_marks->linesOf(TextMark::ExecutionLine) : QList<int>();
+    return lines.isEmpty() ? -1 : lines.first();
 }
 
 QList<QTextEdit::ExtraSelection> TSynMemo::markerSelections() const
 {
     QList<QTextEdit::ExtraSelection> selections;
-    for (const CodeMarker &marker : m_markers) {
+    for (const TextMark &marker : Markers()) {
         QTextEdit::ExtraSelection wavy;
         wavy.format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
         wavy.format.setUnderlineColor(kMarkerColour);
@@ -39,7 +68,7 @@ QList<QTextEdit::ExtraSelection> TSynMemo::markerSelections() const
 QString TSynMemo::markerTipOnLine(int line) const
 {
     QStringList tips;
-    for (const CodeMarker &marker : m_markers) {
+    for (const TextMark &marker : Markers()) {
         if (marker.line() == line && !tips.contains(marker.tip))
             tips.append(marker.tip);
     }
@@ -50,7 +79,7 @@ QString TSynMemo::markerTipAt(const QPoint &viewportPoint) const
 {
     const QTextCursor at = cursorForPosition(viewportPoint);
     const int position = at.position();
-    for (const CodeMarker &marker : m_markers) {
+    for (const TextMark &marker : Markers()) {
         // The underlined range, and a character either side of it.
         if (position >= marker.range.selectionStart() - 1
             && position <= marker.range.selectionEnd() + 1
@@ -105,19 +134,9 @@ void TSynMemo::paintExecutionArrow(QPainter &painter, const QRect &rect)
     painter.restore();
 }
 
-void TSynMemo::SetBreakpoints(const QList<int> &lines)
+void TSynMemo::ScrollIntoView(int line)
 {
-    m_breakpoints = lines;
-    m_gutter->update();
-}
-
-void TSynMemo::SetExecutionLine(int line)
-{
-    m_executionLine = line;
-    highlightCurrentLine();
-    m_gutter->update();
-    // Into view, the caret left where the student put it; lines do not wrap,
-    // so the scroll bar counts lines.
+    // Lines do not wrap, so the scroll bar counts lines.
     if (line < 0 || line >= blockCount())
         return;
     const int first = firstVisibleBlock().blockNumber();
@@ -128,8 +147,9 @@ void TSynMemo::SetExecutionLine(int line)
 
 QList<QTextEdit::ExtraSelection> TSynMemo::executionSelection() const
 {
-    const QTextBlock block = document()->findBlockByNumber(m_executionLine);
-    if (m_executionLine < 0 || !block.isValid())
+    const int line = ExecutionLine();
+    const QTextBlock block = document()->findBlockByNumber(line);
+    if (line < 0 || !block.isValid())
         return {};
     QTextEdit::ExtraSelection lit;
     lit.format.setBackground(kExecutionColour);
