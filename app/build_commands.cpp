@@ -4,12 +4,13 @@
 #include "app/document_manager.h"
 #include "app/file_commands.h"
 #include "app/java_document.h"
+#include "common/colours.h"
 #include "common/message_boxes.h"
 #include "common/wait_cursor.h"
 #include "editor/document_lines.h"
 #include "editor/text_file.h"
-#include "javatools/compiler_explanations.h"
 #include "javatools/compile_helper.h"
+#include "javatools/compiler_explanations.h"
 #include "javatools/compiler_messages.h"
 #include "javatools/exec_script.h"
 #include "javatools/javac_compiler.h"
@@ -123,7 +124,7 @@ void BuildCommands::showCompilerLines(const QStringList &lines, const QString &f
     for (const ExplainedLine &line : CompilerExplanations::interleave(lines, explanations)) {
         auto *item = new QListWidgetItem(line.text, log);
         if (line.explanation) {
-            item->setForeground(QColor(0, 90, 160));
+            item->setForeground(colours::of(ColourRole::LogExplanation));
             QFont font = log->font();
             font.setItalic(true);
             item->setFont(font);

@@ -1,5 +1,7 @@
 #include "app/new_document_dialog.h"
 
+#include "common/colours.h"
+
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -77,8 +79,8 @@ Tfrmtipoarquivo::Tfrmtipoarquivo(QWidget *parent) : QDialog(parent)
     descriptionArea->setFrameShape(QFrame::StyledPanel);
     descriptionArea->setAutoFillBackground(true);
     QPalette grey = descriptionArea->palette();
-    grey.setColor(QPalette::Window, QColor(212, 208, 200));
-    grey.setColor(QPalette::WindowText, Qt::black);
+    grey.setColor(QPalette::Window, colours::of(ColourRole::DialogFace));
+    grey.setColor(QPalette::WindowText, colours::of(ColourRole::CodeText));
     descriptionArea->setPalette(grey);
     auto *heading = new QLabel(QStringLiteral("Descrição do Detalhada do Aplicativo"),
                                descriptionArea);

@@ -1,5 +1,7 @@
 #include "app/run_console.h"
 
+#include "common/colours.h"
+
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QHBoxLayout>
@@ -26,20 +28,20 @@ QTextCharFormat formatOf(const RunOutput &piece)
     case RunOutput::Kind::Output:
         break;
     case RunOutput::Kind::Error:
-        format.setForeground(QColor(180, 20, 20));
+        format.setForeground(colours::of(ColourRole::ConsoleError));
         break;
     case RunOutput::Kind::Input:
-        format.setForeground(QColor(0, 120, 40));
+        format.setForeground(colours::of(ColourRole::ConsoleInput));
         format.setFontWeight(QFont::Bold);
         break;
     case RunOutput::Kind::Explanation:
-        format.setForeground(QColor(0, 90, 160));
+        format.setForeground(colours::of(ColourRole::ConsoleExplanation));
         format.setFontItalic(true);
         format.setProperty(FileProperty, piece.file);
         format.setProperty(LineProperty, piece.line);
         break;
     case RunOutput::Kind::Note:
-        format.setForeground(QColor(110, 110, 110));
+        format.setForeground(colours::of(ColourRole::ConsoleNote));
         format.setFontItalic(true);
         break;
     }

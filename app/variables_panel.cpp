@@ -1,5 +1,7 @@
 #include "app/variables_panel.h"
 
+#include "common/colours.h"
+
 #include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -19,7 +21,7 @@ constexpr int IdRole = Qt::UserRole + 1;   // what expanding the item asks for
 constexpr int NextRole = Qt::UserRole + 2; // on "more" items: the next element
 constexpr int FrameRole = Qt::UserRole + 3;
 constexpr int PathRole = Qt::UserRole + 4; // "method/name/[2]/campo": what stays open
-const QColor kChanged(255, 228, 120);
+const QColor kChanged = colours::of(ColourRole::ChangedValue);
 
 bool isPlaceholder(const QTreeWidgetItem *item)
 {
@@ -118,7 +120,7 @@ void VariablesPanel::setNote(const QString &text)
 {
     // A sign goes with the colour, which alone would not tell it.
     m_note->setText(text.isEmpty() ? QString() : QStringLiteral("⚠ ") + text);
-    m_note->setStyleSheet(QStringLiteral("color: #8a4b00;"));
+    m_note->setStyleSheet(QStringLiteral("color: %1;").arg(colours::of(ColourRole::DebugWarning).name()));
     m_note->setVisible(!text.isEmpty());
 }
 

@@ -1,5 +1,7 @@
 #include "editor/syn_java_syn.h"
 
+#include "common/colours.h"
+
 #include <QGuiApplication>
 #include <QPalette>
 #include <QStringList>
@@ -21,14 +23,14 @@ QColor windowBackground()
 } // namespace
 
 TSynJavaSyn::TSynJavaSyn()
-    : CommentAttri(attribute("Comment", QColor(0, 128, 0), false, true))
-    , DocumentAttri(attribute("Documentation", QColor(255, 0, 0), false, true))
-    , IdentifierAttri(attribute("Identifier", QColor(Qt::black)))
-    , InvalidAttri(attribute("Invalid Symbol", QColor(128, 0, 0)))
-    , KeyAttri(attribute("Reserved Word", QColor(Qt::black), true))
-    , NumberAttri(attribute("Number", QColor(0, 0, 128)))
+    : CommentAttri(attribute("Comment", colours::of(ColourRole::CodeComment), false, true))
+    , DocumentAttri(attribute("Documentation", colours::of(ColourRole::CodeDocumentation), false, true))
+    , IdentifierAttri(attribute("Identifier", colours::of(ColourRole::CodeText)))
+    , InvalidAttri(attribute("Invalid Symbol", colours::of(ColourRole::CodeInvalid)))
+    , KeyAttri(attribute("Reserved Word", colours::of(ColourRole::CodeKeyword), true))
+    , NumberAttri(attribute("Number", colours::of(ColourRole::CodeNumber)))
     , SpaceAttri(attribute("Space", windowBackground()))
-    , StringAttri(attribute("String", QColor(0, 0, 128)))
+    , StringAttri(attribute("String", colours::of(ColourRole::CodeString)))
     , SymbolAttri(attribute("Symbol", QColor()))
     , m_defaultFilter(QStringLiteral("Java Files (*.java)|*.java"))
 {

@@ -1,5 +1,6 @@
 #include "editor/syn_memo.h"
 
+#include "common/colours.h"
 #include "editor/java_highlighter.h"
 #include "editor/line_breaks.h"
 #include "editor/syn_java_syn.h"
@@ -23,7 +24,7 @@ constexpr int kGutterLeftOffset = 10;
 constexpr int kGutterRightMargin = 4;
 constexpr int kMinGutterDigits = 3;
 constexpr int kTabWidth = 4;
-const QColor kActiveLineColour(240, 240, 240);
+const QColor kActiveLineColour = colours::of(ColourRole::ActiveLine);
 
 } // namespace
 

@@ -3,14 +3,15 @@
 // comments were never noted, and no line is scanned again here.
 #include "editor/syn_memo.h"
 
+#include "common/colours.h"
 #include "editor/java_highlighter.h"
 
 #include <QTextBlock>
 
 namespace {
 
-const QColor kPairColour(180, 225, 180);
-const QColor kLoneColour(255, 160, 160);
+const QColor kPairColour = colours::of(ColourRole::BracketPair);
+const QColor kLoneColour = colours::of(ColourRole::BracketLone);
 
 bool isOpening(QChar c)
 {

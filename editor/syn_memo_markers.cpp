@@ -3,16 +3,18 @@
 // paused program is at.
 #include "editor/syn_memo.h"
 
+#include "common/colours.h"
+
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
 
 namespace {
 
-const QColor kMarkerColour(200, 0, 0);
-const QColor kBreakpointColour(210, 30, 30);
-const QColor kExecutionColour(255, 232, 130);
-const QColor kArrowColour(230, 150, 0);
+const QColor kMarkerColour = colours::of(ColourRole::MessageMark);
+const QColor kBreakpointColour = colours::of(ColourRole::Breakpoint);
+const QColor kExecutionColour = colours::of(ColourRole::ExecutionLine);
+const QColor kArrowColour = colours::of(ColourRole::ExecutionArrow);
 
 } // namespace
 

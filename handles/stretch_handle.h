@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/colours.h"
 #include "handles/handle_geometry.h"
 
 #include <QColor>
@@ -120,8 +121,8 @@ private:
     bool m_dragging = false;
     QRect m_band;
     bool m_locked = false;
-    QColor m_primaryColor = Qt::black;
-    QColor m_secondaryColor = QColor(128, 128, 128);
+    QColor m_primaryColor = colours::of(ColourRole::HandlePrimary);
+    QColor m_secondaryColor = colours::of(ColourRole::HandleSecondary);
     int m_gridX = 1;
     int m_gridY = 1;
     QCursor m_dragCursor = QCursor(Qt::DragMoveCursor);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+// Every colour the program paints with, by what it shows. One table holds
+// them; the views ask it for a role and never write a colour of their own.
+enum class ColourRole {
+    CodeComment,
+    CodeDocumentation,
+    CodeText,
+    CodeInvalid,
+    CodeKeyword,
+    CodeNumber,
+    CodeString,
+    ActiveLine,
+    BracketPair,
+    BracketLone,
+    MessageMark,
+    Breakpoint,
+    ExecutionLine,
+    ExecutionArrow,
+    LogExplanation,
+    ConsoleError,
+    ConsoleInput,
+    ConsoleExplanation,
+    ConsoleNote,
+    ChangedValue,
+    DebugWarning,
+    HandlePrimary,
+    HandleSecondary,
+    DialogFace,
+    Count
+};
+
+namespace colours {
+
+QColor of(ColourRole role);
+// The role's name in the table, for listings and checks.
+QString nameOf(ColourRole role);
+
+} // namespace colours
