@@ -91,7 +91,6 @@ bool BuildCommands::Compile()
         break;
     }
 
-    document->setDiagnostics(result.diagnostics);
     const CompiledSource compiled{QFileInfo(source).fileName(),
                                   TextFile::splitLines(document->lines().Text()), result.diagnostics};
     showCompilerLines(result.messages, QFileInfo(source).absolutePath(), compiled);
@@ -117,11 +116,11 @@ void BuildCommands::showCompilerLines(const QStringList &lines, const QString &f
 {
     QListWidget *log = &m_log;
     log->clear();
-    const QList<CompilerExplanation> explanations =
-        CompilerExplanations::standard().explain(lines, &source);
+    m_lastCompile = {folder, CompilerMessages::parse(lines),
+                     CompilerExplanations::standard().explain(lines, &source)};
     // Below each message it knows, a line in Portuguese says what is wrong.
-    // Those lines carry no compiler role, so the double-click passes them by.
-    for (const ExplainedLine &line : CompilerExplanations::interleave(lines, explanations)) {
+    // Those lines carry no compiler row, so the double-click passes them by.
+    for (const ExplainedLine &line : CompilerExplanations::interleave(lines, m_lastCompile.explanations)) {
         auto *item = new QListWidgetItem(line.text, log);
         if (line.explanation) {
             item->setForeground(colours::of(ColourRole::LogExplanation));
@@ -130,25 +129,23 @@ void BuildCommands::showCompilerLines(const QStringList &lines, const QString &f
             item->setFont(font);
             item->setToolTip(line.text.trimmed());
         } else {
-            item->setData(CompilerLineRole, true);
-            item->setData(CompileFolderRole, folder);
+            item->setData(CompilerRowRole, line.compilerRow);
         }
     }
-    markMessages(lines, explanations, folder, source);
+    markMessages(source);
 }
 
-void BuildCommands::markMessages(const QStringList &lines,
-                                 const QList<CompilerExplanation> &explanations,
-                                 const QString &folder, const CompiledSource &source)
+void BuildCommands::markMessages(const CompiledSource &source)
 {
+    const QString &folder = m_lastCompile.folder;
     QHash<int, CompilerExplanation> explained;
-    for (const CompilerExplanation &explanation : explanations)
+    for (const CompilerExplanation &explanation : m_lastCompile.explanations)
         explained.insert(explanation.messageRow, explanation);
     QHash<JavaDocument *, QList<TextMark>> marked;
     // Every document's old marks go with the new compile.
     for (JavaDocument *document : m_documents.documents())
         marked.insert(document, {});
-    for (const JavacMessage &message : CompilerExplanations::parseMessages(lines)) {
+    for (const JavacMessage &message : m_lastCompile.messages) {
         if (message.file.isEmpty() || message.line <= 0 || message.kind == JavacMessage::Kind::Note)
             continue;
         JavaDocument *document =
@@ -184,26 +181,16 @@ void BuildCommands::addLogLine(const QString &text)
 
 void BuildCommands::lstLogDblClick(QListWidgetItem *item)
 {
-    if (!item || !item->data(CompilerLineRole).toBool())
+    if (!item || !item->data(CompilerRowRole).isValid())
         return;
-    // Only the compiler's lines take part: lines added between them are no
-    // part of any message.
-    QListWidget *log = &m_log;
-    QStringList lines;
-    int row = -1;
-    for (int i = 0; i < log->count(); ++i) {
-        QListWidgetItem *each = log->item(i);
-        if (!each->data(CompilerLineRole).toBool())
-            continue;
-        if (each == item)
-            row = int(lines.size());
-        lines << each->text();
-    }
-    const std::optional<SourceLocation> location = CompilerMessages::locate(lines, row);
+    const JavacMessage *message =
+        CompilerMessages::messageAtRow(m_lastCompile.messages, item->data(CompilerRowRole).toInt());
+    const std::optional<SourceLocation> location =
+        message ? CompilerMessages::locationOf(*message) : std::nullopt;
     if (!location)
         return;
 
-    const QString folder = item->data(CompileFolderRole).toString();
+    const QString &folder = m_lastCompile.folder;
     const QString path = QDir::cleanPath(QDir(folder).absoluteFilePath(location->file));
     JavaDocument *target = m_documents.findByPath(path);
     if (!target) {

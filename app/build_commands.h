@@ -1,5 +1,7 @@
 #pragma once
 
+#include "javatools/compiler_explanations.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -45,15 +47,22 @@ public:
     // Starts the compile helper in the background, so that the first compile
     // finds it warm (called when the first document appears).
     void prepareCompiler();
-    CompileHelper &helper() { return *m_helper; }
 
     // Why a document without a "public class" line cannot run.
     static QString noPublicClassText();
 
-    // Item data of lstLog: marks the compiler's own lines and the folder the
-    // compile ran in. Other lines (the verdict, notes) carry neither.
-    static constexpr int CompilerLineRole = Qt::UserRole + 1;
-    static constexpr int CompileFolderRole = Qt::UserRole + 2;
+    // Item data of lstLog: the row of javac's output a line is. Other lines
+    // (the verdict, notes, the explanations) carry none.
+    static constexpr int CompilerRowRole = Qt::UserRole + 1;
+
+    // The last compile's output as data: what the log list and the marks show.
+    struct CompileReport
+    {
+        QString folder;
+        QList<JavacMessage> messages;
+        QList<CompilerExplanation> explanations;
+    };
+    const CompileReport &lastCompile() const { return m_lastCompile; }
 
 signals:
     // The compiler was started for the active document (the run commands
@@ -65,8 +74,7 @@ private:
     void showCompilerLines(const QStringList &lines, const QString &folder,
                            const CompiledSource &source);
     // Each message's place in its open document, with its explanation.
-    void markMessages(const QStringList &lines, const QList<CompilerExplanation> &explanations,
-                      const QString &folder, const CompiledSource &source);
+    void markMessages(const CompiledSource &source);
     void addLogLine(const QString &text);
 
     DocumentManager &m_documents;
@@ -75,4 +83,5 @@ private:
     QWidget *m_window;
     std::unique_ptr<CompileHelper> m_helper;
     std::unique_ptr<JavacCompiler> m_compiler;
+    CompileReport m_lastCompile;
 };

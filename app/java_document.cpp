@@ -202,16 +202,6 @@ void JavaDocument::setMarked(bool marked)
     emit captionChanged();
 }
 
-void JavaDocument::undo()
-{
-    m_text.undo();
-}
-
-void JavaDocument::redo()
-{
-    m_text.redo();
-}
-
 void JavaDocument::setSourceText(const QString &text)
 {
     lines().SetText(text);

@@ -5,7 +5,6 @@
 #include "designer/form_document.h"
 #include "designer/form_model.h"
 #include "editor/text_marks.h"
-#include "javatools/compiler_diagnostic.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -78,17 +77,11 @@ public:
     // False takes the text as it stands as the saved one; true keeps the
     // mark until the next save, whatever is undone.
     void setModified(bool modified);
-    void undo();
-    void redo();
 
     // The 1-based line of the caret in the document's editor, as it last
     // showed it; the templates read it when they start.
     int caretLine() const { return m_caretLine; }
     void setCaretLine(int line) { m_caretLine = line; }
-
-    // The messages of the document's last compile, as data.
-    const CompilerDiagnostics &diagnostics() const { return m_diagnostics; }
-    void setDiagnostics(const CompilerDiagnostics &diagnostics) { m_diagnostics = diagnostics; }
 
     // Every mark on the text, one list with one change signal: the places
     // the last compile's messages are about (each goes when its line is
@@ -179,7 +172,6 @@ private:
     bool m_restoring = false;
     bool m_marked = false;
     int m_caretLine = 1;
-    CompilerDiagnostics m_diagnostics;
     TextMarks m_marks;
     int m_compiledRevision = -1;
     QString m_breakpointsRefused;

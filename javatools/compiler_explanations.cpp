@@ -367,7 +367,7 @@ QList<CompilerExplanation> CompilerExplanations::explain(const QStringList &comp
                                                          const CompiledSource *source) const
 {
     QList<CompilerExplanation> result;
-    const QList<JavacMessage> messages = parseMessages(compilerLines);
+    const QList<JavacMessage> messages = CompilerMessages::parse(compilerLines);
     const auto firstError = std::find_if(messages.begin(), messages.end(), [](const JavacMessage &m) {
         return m.kind == JavacMessage::Kind::Error;
     });

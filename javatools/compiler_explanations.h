@@ -1,27 +1,13 @@
 #pragma once
 
+#include "javatools/compiler_messages.h"
+
 #include <QHash>
 #include <QList>
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <optional>
-
-// One message of javac's output, from its first line ("Hello.java:12: error:
-// …", "warning: …" or "Note: …") to its last detail line.
-struct JavacMessage
-{
-    enum class Kind { Error, Warning, Note };
-
-    Kind kind = Kind::Error;
-    QString file;       // empty when the message names no file
-    int line = 0;       // 0 when the message names no line
-    int column = 0;     // 1-based, from the caret line; 0 when there is none
-    QString text;       // the message after "error: ", "warning: " or "Note: "
-    QStringList details; // the indented lines after the caret ("symbol: variable x"), spaces collapsed
-    int firstRow = -1;  // rows of the compiler's lines the message spans
-    int lastRow = -1;
-};
 
 // A compiler message that the table explains, and the explanation that goes
 // right below it.
@@ -94,9 +80,6 @@ public:
 
     // What the explanation of a first syntax error adds when more messages follow.
     static QString laterMessagesNote();
-
-    // The messages of javac's output, whether explained or not.
-    static QList<JavacMessage> parseMessages(const QStringList &compilerLines);
 
     QStringList ids() const;
     // Faults of the table text, one per line ("linha 12: …"); empty when sound.

@@ -1,23 +1,8 @@
 #include "javatools/compiler_messages.h"
 
-#include "javatools/compiler_explanations.h"
-
 #include <QRegularExpression>
 
 namespace CompilerMessages {
-
-namespace {
-
-// Lines that end a message without being part of the next one: the counts,
-// notes, and messages that name no file ("error: file not found: X.java").
-bool endsMessage(const QString &line)
-{
-    static const QRegularExpression closing(
-        QStringLiteral("^(\\d+ (errors?|warnings?)$|Note: |error: |warning: )"));
-    return closing.match(line).hasMatch();
-}
-
-} // namespace
 
 bool isCaretLine(const QString &line)
 {
@@ -37,46 +22,29 @@ QString withoutLineEnd(QString line)
     return line;
 }
 
-std::optional<SourceLocation> parseHeader(const QString &line)
+std::optional<SourceLocation> locationOf(const JavacMessage &message)
 {
-    static const QRegularExpression header(QStringLiteral("^(.+?\\.java):(\\d+): "));
-    const QRegularExpressionMatch match = header.match(line);
-    if (!match.hasMatch())
+    if (message.file.isEmpty() || message.line < 1)
         return std::nullopt;
-    bool ok = false;
-    const int number = match.captured(2).toInt(&ok);
-    if (!ok || number < 1)
-        return std::nullopt;
-    return SourceLocation{match.captured(1), number, -1};
+    return SourceLocation{message.file, message.line, message.column - 1};
+}
+
+const JavacMessage *messageAtRow(const QList<JavacMessage> &messages, int row)
+{
+    for (const JavacMessage &message : messages)
+        if (row >= message.firstRow && row <= message.lastRow)
+            return &message;
+    return nullptr;
 }
 
 std::optional<SourceLocation> locate(const QStringList &lines, int row)
 {
-    if (row < 0 || row >= lines.size())
-        return std::nullopt;
-    int first = row;
-    std::optional<SourceLocation> location = parseHeader(lines.at(first));
-    while (!location) {
-        if (first == 0 || endsMessage(lines.at(first)))
-            return std::nullopt;
-        location = parseHeader(lines.at(--first));
-    }
-    for (int i = first + 1; i < lines.size(); ++i) {
-        const QString &line = lines.at(i);
-        if (parseHeader(line) || endsMessage(line))
-            break;
-        if (isCaretLine(line)) {
-            location->column = int(line.indexOf(QLatin1Char('^')));
-            break;
-        }
-    }
-    return location;
+    const QList<JavacMessage> messages = parse(lines);
+    const JavacMessage *message = messageAtRow(messages, row);
+    return message ? locationOf(*message) : std::nullopt;
 }
 
-} // namespace CompilerMessages
-
-// The messages of a whole output, as the explanations read them.
-QList<JavacMessage> CompilerExplanations::parseMessages(const QStringList &compilerLines)
+QList<JavacMessage> parse(const QStringList &compilerLines)
 {
     static const QRegularExpression located(QStringLiteral("^(.*?\\.java):(\\d+): (error|warning): (.*)$"));
     static const QRegularExpression unlocated(QStringLiteral("^(error|warning): (.*)$"));
@@ -85,7 +53,7 @@ QList<JavacMessage> CompilerExplanations::parseMessages(const QStringList &compi
     const qsizetype count = compilerLines.size();
     qsizetype row = 0;
     while (row < count) {
-        const QString line = CompilerMessages::withoutLineEnd(compilerLines.at(row));
+        const QString line = withoutLineEnd(compilerLines.at(row));
         JavacMessage message;
         if (const auto match = located.match(line); match.hasMatch()) {
             message.file = match.captured(1);
@@ -109,11 +77,11 @@ QList<JavacMessage> CompilerExplanations::parseMessages(const QStringList &compi
         qsizetype next = row + 1;
         // The echoed source line is recognised by the caret line under it, so
         // a source line that happens to look like a message is never read as one.
-        if (next + 1 < count && CompilerMessages::isCaretLine(compilerLines.at(next + 1))) {
+        if (next + 1 < count && isCaretLine(compilerLines.at(next + 1))) {
             message.column = int(compilerLines.at(next + 1).indexOf(QLatin1Char('^'))) + 1;
             next += 2;
         }
-        while (next < count && CompilerMessages::isIndentedLine(CompilerMessages::withoutLineEnd(compilerLines.at(next))))
+        while (next < count && isIndentedLine(withoutLineEnd(compilerLines.at(next))))
             message.details << compilerLines.at(next++).simplified();
         // javac follows a note with how to see its details; the explanation
         // goes below both.
@@ -126,3 +94,5 @@ QList<JavacMessage> CompilerExplanations::parseMessages(const QStringList &compi
     }
     return result;
 }
+
+} // namespace CompilerMessages

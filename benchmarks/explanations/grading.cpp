@@ -93,7 +93,7 @@ Graded gradeCompile(JavacCompiler &compiler, const QString &path, const QStringL
     }
     const CompiledSource source{QFileInfo(path).fileName(), TextFile::splitLines(lines.join('\n')),
                                 result.diagnostics};
-    const QList<JavacMessage> messages = CompilerExplanations::parseMessages(result.messages);
+    const QList<JavacMessage> messages = CompilerMessages::parse(result.messages);
     const auto first = std::find_if(messages.begin(), messages.end(), [](const JavacMessage &m) {
         return m.kind == JavacMessage::Kind::Error;
     });

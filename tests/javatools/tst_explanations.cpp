@@ -405,7 +405,7 @@ private slots:
         QCOMPARE(first.line, program.line);
         if (program.line > 0)
             QVERIFY2(first.text.contains(QStringLiteral("linha %1").arg(program.line)), qPrintable(first.text));
-        QCOMPARE(explanations.size(), CompilerExplanations::parseMessages(lines).size());
+        QCOMPARE(explanations.size(), CompilerMessages::parse(lines).size());
         for (const CompilerExplanation &e : explanations)
             if (e.line > 0)
                 QVERIFY2(e.text.contains(QStringLiteral("linha %1").arg(e.line)), qPrintable(e.text));
