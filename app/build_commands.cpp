@@ -190,18 +190,10 @@ void BuildCommands::lstLogDblClick(QListWidgetItem *item)
     if (!location)
         return;
 
-    const QString &folder = m_lastCompile.folder;
-    const QString path = QDir::cleanPath(QDir(folder).absoluteFilePath(location->file));
-    JavaDocument *target = m_documents.findByPath(path);
-    if (!target) {
-        // Another file of the folder that javac compiled along: open it.
-        if (!QFileInfo(path).isFile())
-            return;
-        target = m_files.openFile(path);
-        if (!target)
-            return;
-    }
-    m_documents.setActive(target);
+    // Another file of the folder that javac compiled along is opened.
+    JavaDocument *target = m_files.bringForward(QDir(m_lastCompile.folder).absoluteFilePath(location->file));
+    if (!target)
+        return;
     target->showCodeLine(location->line - 1, qMax(location->column, 0));
 }
 

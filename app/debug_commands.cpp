@@ -28,9 +28,8 @@ const QString kBreakpointRefused =
 } // namespace
 
 DebugCommands::DebugCommands(DocumentManager &documents, RunCommands &runs, FileCommands &files,
-                             VariablesPanel &panel, QWidget *window, std::function<void()> showPanel)
-    : m_documents(documents), m_runs(runs), m_files(files), m_panel(panel), m_window(window),
-      m_showPanel(std::move(showPanel))
+                             VariablesPanel &panel, QWidget *window)
+    : m_documents(documents), m_runs(runs), m_files(files), m_panel(panel), m_window(window)
 {
     connect(&panel, &VariablesPanel::frameChosen, this, &DebugCommands::showFrame);
     // A click in the gutter while the program runs reaches it too.
@@ -39,7 +38,7 @@ DebugCommands::DebugCommands(DocumentManager &documents, RunCommands &runs, File
         connect(document, &JavaDocument::contentsChanged, this, [this, document] { noteEdited(document); });
         connect(document, &JavaDocument::breakpointRefused, this, [this](const QString &reason) {
             m_panel.setNote(reason);
-            m_showPanel();
+            emit panelWanted();
         });
     });
     connect(&panel, &VariablesPanel::expandRequested, this, [this](qint64 id, int first) {
@@ -99,7 +98,7 @@ void DebugCommands::Debug()
         messages::warning(m_window, message);
     });
     m_panel.showRunning();
-    m_showPanel();
+    emit panelWanted();
 }
 
 // The breakpoints of the open documents of the program's folder; a document
@@ -232,13 +231,9 @@ void DebugCommands::showLine(const QString &file, int line)
     clearLine();
     if (!m_run || file.isEmpty() || line <= 0)
         return;
-    const QString path = QDir::cleanPath(QDir(m_run->folder()).filePath(file));
-    JavaDocument *document = m_documents.findByPath(path);
-    if (!document && QFileInfo(path).isFile())
-        document = m_files.openFile(path);
+    JavaDocument *document = m_files.bringForward(QDir(m_run->folder()).filePath(file));
     if (!document)
         return;
-    m_documents.setActive(document);
     document->setExecutionLine(line - 1);
     m_lit = document;
 }

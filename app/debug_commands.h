@@ -4,7 +4,6 @@
 #include <QPointer>
 #include <QSet>
 #include <QString>
-#include <functional>
 #include <memory>
 #include <utility>
 
@@ -26,7 +25,7 @@ class DebugCommands : public QObject
     Q_OBJECT
 public:
     DebugCommands(DocumentManager &documents, RunCommands &runs, FileCommands &files,
-                  VariablesPanel &panel, QWidget *window, std::function<void()> showPanel);
+                  VariablesPanel &panel, QWidget *window);
     ~DebugCommands() override;
 
     void Debug();
@@ -40,6 +39,8 @@ public:
 signals:
     // The program stopped (the stepping commands apply) or runs on.
     void pausedChanged(bool paused);
+    // The debugger's panel (and the console) are wanted on screen.
+    void panelWanted();
 
 private:
     void showStop();
@@ -57,7 +58,6 @@ private:
     FileCommands &m_files;
     VariablesPanel &m_panel;
     QWidget *m_window;
-    std::function<void()> m_showPanel;
     std::unique_ptr<DebugSession> m_session;
     QPointer<ProgramRun> m_run;
     QPointer<JavaDocument> m_lit; // the document whose line is lit up

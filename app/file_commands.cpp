@@ -149,6 +149,17 @@ void FileCommands::Open()
     openFile(fileName);
 }
 
+JavaDocument *FileCommands::bringForward(const QString &path)
+{
+    const QString clean = QDir::cleanPath(path);
+    JavaDocument *document = m_documents.findByPath(clean);
+    if (!document && QFileInfo(clean).isFile())
+        document = openFile(clean);
+    if (document)
+        m_documents.setActive(document);
+    return document;
+}
+
 JavaDocument *FileCommands::openFile(const QString &fileName)
 {
     const QFileInfo info(fileName);

@@ -28,6 +28,10 @@ public:
     // becomes the active one. Null when the file does not exist, cannot be
     // read, or the user declined to load it.
     JavaDocument *openFile(const QString &fileName);
+    // The one way to a place in the code: the document of `path`, opened
+    // when it is a file not open yet, made the active one. Null when there
+    // is no such document or file.
+    JavaDocument *bringForward(const QString &path);
     // Save As without its dialog: writes the active document to `fileName`,
     // which becomes its path; true on success.
     bool saveActiveDocumentAs(const QString &fileName);

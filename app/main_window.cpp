@@ -220,9 +220,9 @@ void Tfrmprincipal::buildConsole()
         if (!visible && m_consoleDock->height() > 0)
             m_consoleHeight = m_consoleDock->height();
     });
-    m_runs = std::make_unique<RunCommands>(
-        *m_documents, *m_build, *m_files, *m_console, this, [this] { showConsole(); },
-        [this] { FocusCurrentEditor(); });
+    m_runs = std::make_unique<RunCommands>(*m_documents, *m_build, *m_files, *m_console, this);
+    connect(m_runs.get(), &RunCommands::consoleWanted, this, &Tfrmprincipal::showConsole);
+    connect(m_runs.get(), &RunCommands::editorWanted, this, &Tfrmprincipal::FocusCurrentEditor);
 
     // The debugger's panel stands at the right, hidden until "Depurar".
     m_variables = new VariablesPanel;
@@ -232,7 +232,8 @@ void Tfrmprincipal::buildConsole()
     m_variablesDock->setWidget(m_variables);
     addDockWidget(Qt::RightDockWidgetArea, m_variablesDock);
     m_variablesDock->hide();
-    m_debugging = std::make_unique<DebugCommands>(*m_documents, *m_runs, *m_files, *m_variables, this, [this] {
+    m_debugging = std::make_unique<DebugCommands>(*m_documents, *m_runs, *m_files, *m_variables, this);
+    connect(m_debugging.get(), &DebugCommands::panelWanted, this, [this] {
         showConsole();
         if (!m_variablesDock->isVisible()) {
             m_variablesDock->show();

@@ -35,13 +35,11 @@ const QString kStillRunning =
 } // namespace
 
 RunCommands::RunCommands(DocumentManager &documents, BuildCommands &build, FileCommands &files,
-                         RunConsole &console, QWidget *window, std::function<void()> showConsole,
-                         std::function<void()> focusEditor)
-    : m_documents(documents), m_build(build), m_files(files), m_console(console), m_window(window),
-      m_showConsole(std::move(showConsole)), m_focusEditor(std::move(focusEditor))
+                         RunConsole &console, QWidget *window)
+    : m_documents(documents), m_build(build), m_files(files), m_console(console), m_window(window)
 {
     connect(&console, &RunConsole::stopRequested, this, &RunCommands::Stop);
-    connect(&console, &RunConsole::leaveRequested, this, [this] { m_focusEditor(); });
+    connect(&console, &RunConsole::leaveRequested, this, &RunCommands::editorWanted);
     connect(&console, &RunConsole::placeActivated, this, &RunCommands::showPlace);
 }
 
@@ -97,7 +95,7 @@ ProgramRun *RunCommands::start(bool debugged)
     if (debugged)
         started->setDebugAgent(DebugSession::agentOptions());
     m_console.attach(started);
-    m_showConsole();
+    emit consoleWanted();
     m_console.setFocus();
     started->start();
     emit runningChanged(true);
@@ -116,7 +114,7 @@ bool RunCommands::stopRunningProgram(bool debugged)
 
 void RunCommands::focusConsole()
 {
-    m_showConsole();
+    emit consoleWanted();
     m_console.setFocus();
 }
 
@@ -133,13 +131,11 @@ void RunCommands::Stop()
 
 void RunCommands::showPlace(const QString &file, int line)
 {
-    const QString path = QDir::cleanPath(file);
-    JavaDocument *target = m_documents.findByPath(path);
-    if (!target && QFileInfo(path).isFile())
-        target = m_files.openFile(path);
-    if (!target || line <= 0)
+    if (line <= 0)
         return;
-    m_documents.setActive(target);
+    JavaDocument *target = m_files.bringForward(file);
+    if (!target)
+        return;
     target->showCodeLine(line - 1, 0);
-    m_focusEditor();
+    emit editorWanted();
 }

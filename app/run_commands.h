@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QPointer>
-#include <functional>
 
 class BuildCommands;
 class DocumentManager;
@@ -20,11 +19,8 @@ class RunCommands : public QObject
 {
     Q_OBJECT
 public:
-    // `showConsole` brings the console panel on screen; `focusEditor` gives
-    // the current code editor the keyboard.
     RunCommands(DocumentManager &documents, BuildCommands &build, FileCommands &files,
-                RunConsole &console, QWidget *window, std::function<void()> showConsole,
-                std::function<void()> focusEditor);
+                RunConsole &console, QWidget *window);
 
     void RunInside();
     // Starts the active document's class in the console as RunInside does
@@ -42,6 +38,10 @@ public:
 signals:
     // A program started or ended ("Parar" follows it).
     void runningChanged(bool running);
+    // The console panel is wanted on screen; the current code editor is
+    // wanted with the keyboard.
+    void consoleWanted();
+    void editorWanted();
 
 private:
     bool stopRunningProgram(bool debugged);
@@ -52,7 +52,5 @@ private:
     FileCommands &m_files;
     RunConsole &m_console;
     QWidget *m_window;
-    std::function<void()> m_showConsole;
-    std::function<void()> m_focusEditor;
     QPointer<ProgramRun> m_current;
 };
