@@ -166,48 +166,10 @@ void DebugCommands::showStop()
 {
     const DebugSession &session = *m_session;
     const QString folder = m_run ? m_run->folder() : QString();
-    const auto isStudents = [&folder](const QString &file) {
-        return !file.isEmpty() && QFileInfo(QDir(folder).filePath(file)).isFile();
-    };
-    // The student's frames first, in the order of the stack, then the others.
-    QList<ShownFrame> frames;
-    for (const bool students : {true, false}) {
-        for (int i = 0; i < session.frames().size(); ++i) {
-            const DebugFrame &f = session.frames().at(i);
-            if (isStudents(f.file) != students)
-                continue;
-            const QString simple = f.className.mid(f.className.lastIndexOf(QLatin1Char('.')) + 1);
-            frames.append({i, QStringLiteral("%1.%2 (%3:%4)").arg(simple, f.method, f.file).arg(f.line), students});
-        }
-    }
-    QString where;
-    switch (session.reason()) {
-    case DebugSession::Reason::Start:
-        where = QStringLiteral("Parado no começo do main: linha %1 de %2.");
-        break;
-    case DebugSession::Reason::Breakpoint:
-        where = QStringLiteral("Parado no ponto de parada da linha %1 de %2.");
-        break;
-    case DebugSession::Reason::Step:
-        where = QStringLiteral("Linha %1 de %2.");
-        break;
-    case DebugSession::Reason::Exception:
-        where = QStringLiteral("O programa parou por um erro na linha %1 de %2: ");
-        break;
-    }
-    where = where.arg(session.line()).arg(session.file());
-    if (session.reason() == DebugSession::Reason::Exception) {
-        RuntimeError error{session.exceptionText(), QStringLiteral("main"), {}, {}, {}};
-        for (const DebugFrame &f : session.frames())
-            error.frames.append({f.className, f.method, f.file, f.line});
-        const RunFacts facts{isStudents, m_run ? m_run->lastInput() : std::nullopt,
-                             m_run ? m_run->folder() : QString()};
-        const auto explained = RuntimeExplanations::standard().explain(error, facts);
-        where += session.exceptionText()
-                 + (explained ? QLatin1Char('\n') + CompilerExplanations::linePrefix().trimmed()
-                                    + QLatin1Char(' ') + explained->text
-                              : QString());
-    }
+    const RunFacts facts{[folder](const QString &file) { return QFileInfo(QDir(folder).filePath(file)).isFile(); },
+                         m_run ? m_run->lastInput() : std::nullopt, folder};
+    const QList<ShownFrame> frames = DebugView::framesOf(session.frames(), facts);
+    const QString where = DebugView::stopText(session, facts);
     const DebugFrame shown = session.frames().value(session.frameShown());
     m_panel.showStop(where, frames, session.frameShown(), shown.className + QLatin1Char('.') + shown.method,
                      session.variables());

@@ -12,8 +12,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <utility>
 
 namespace {
 
@@ -77,12 +75,12 @@ VariablesPanel::VariablesPanel(QWidget *parent)
             return;
         delete item->takeChild(0);
         const qint64 id = item->data(0, IdRole).toLongLong();
-        m_open.insert(item->data(0, PathRole).toString());
-        m_waiting.append({id, item});
+        m_view.opened(item->data(0, PathRole).toString());
+        m_view.asked(id, item->data(0, PathRole).toString());
         emit expandRequested(id, 0);
     });
     connect(m_tree, &QTreeWidget::itemCollapsed, this,
-            [this](QTreeWidgetItem *item) { m_open.remove(item->data(0, PathRole).toString()); });
+            [this](QTreeWidgetItem *item) { m_view.closed(item->data(0, PathRole).toString()); });
     connect(m_tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) {
         const int next = item->data(0, NextRole).toInt();
         QTreeWidgetItem *parent = item->parent();
@@ -90,7 +88,7 @@ VariablesPanel::VariablesPanel(QWidget *parent)
             return;
         const qint64 id = parent->data(0, IdRole).toLongLong();
         delete item;
-        m_waiting.append({id, parent});
+        m_view.asked(id, parent->data(0, PathRole).toString());
         emit expandRequested(id, next);
     });
     connect(m_stack, &QListWidget::currentItemChanged, this, [this](QListWidgetItem *item) {
@@ -136,13 +134,9 @@ void VariablesPanel::showEnded()
 {
     setNote({});
     m_state->setText(QStringLiteral("Nenhum programa em depuração."));
-    m_tree->clear();
+    clearTree();
     m_stack->clear();
-    m_waiting.clear();
-    m_before.clear();
-    m_now.clear();
-    m_open.clear();
-    m_previousMethod.clear();
+    m_view.clear();
 }
 
 void VariablesPanel::showStop(const QString &where, const QList<ShownFrame> &frames, int frameShown,
@@ -162,35 +156,23 @@ void VariablesPanel::showStop(const QString &where, const QList<ShownFrame> &fra
             m_stack->setCurrentItem(item);
     }
     m_filling = false;
-    // Changes are marked against the last stop in the same method; what was
-    // open there opens again, its elements compared too.
-    m_stopShown = true;
-    m_marking = m_previousMethod == method;
-    m_previousMethod = method;
-    m_before = std::exchange(m_now, {});
-    m_tree->clear();
-    m_waiting.clear();
-    fill(nullptr, variables, method);
+    clearTree();
+    fill(nullptr, m_view.stop(method, variables));
 }
 
 void VariablesPanel::showVariables(const QString &method, const QList<DebugVariable> &variables)
 {
-    m_stopShown = false;
-    m_tree->clear();
-    m_waiting.clear();
-    fill(nullptr, variables, method);
+    clearTree();
+    fill(nullptr, m_view.frame(method, variables));
 }
 
 void VariablesPanel::showChildren(qint64 id, const QList<DebugVariable> &children, int next)
 {
-    // Answers come in the order of the requests; one value may be open twice.
-    const auto waiting = std::find_if(m_waiting.begin(), m_waiting.end(),
-                                      [id](const auto &request) { return request.first == id; });
-    if (waiting == m_waiting.end())
+    const std::optional<QString> path = m_view.answered(id);
+    QTreeWidgetItem *parent = path ? m_items.value(*path) : nullptr;
+    if (!parent)
         return;
-    QTreeWidgetItem *parent = waiting->second;
-    m_waiting.erase(waiting);
-    fill(parent, children, parent->data(0, PathRole).toString());
+    fill(parent, m_view.children(*path, children));
     if (next > 0) {
         auto *more = new QTreeWidgetItem(parent, {QStringLiteral("(mais elementos…)")});
         more->setData(0, NextRole, next);
@@ -198,30 +180,29 @@ void VariablesPanel::showChildren(qint64 id, const QList<DebugVariable> &childre
     }
 }
 
-void VariablesPanel::fill(QTreeWidgetItem *parent, const QList<DebugVariable> &variables, const QString &path)
+void VariablesPanel::clearTree()
+{
+    m_tree->clear();
+    m_items.clear();
+}
+
+void VariablesPanel::fill(QTreeWidgetItem *parent, const QList<ShownVariable> &rows)
 {
     QList<QTreeWidgetItem *> reopen;
-    for (const DebugVariable &variable : variables) {
-        QTreeWidgetItem *item = itemFor(variable);
-        const QString itemPath = path + QLatin1Char('/') + variable.name;
-        item->setData(0, PathRole, itemPath);
+    for (const ShownVariable &row : rows) {
+        QTreeWidgetItem *item = itemFor(row.variable);
+        item->setData(0, PathRole, row.path);
+        m_items.insert(row.path, item);
         if (parent)
             parent->addChild(item);
         else
             m_tree->addTopLevelItem(item);
-        if (!m_stopShown)
-            continue;
-        m_now.insert(itemPath, variable.value);
-        // A variable that appeared is new; an element only counts when its
-        // value of the last stop is known.
-        const auto before = m_before.constFind(itemPath);
-        const bool changed = before == m_before.cend() ? !parent : *before != variable.value;
-        if (m_marking && changed) {
+        if (row.changed) {
             for (int column = 0; column < 3; ++column)
                 item->setBackground(column, kChanged);
             item->setToolTip(1, QStringLiteral("Mudou no último passo"));
         }
-        if (variable.id != 0 && m_open.contains(itemPath))
+        if (row.reopen)
             reopen.append(item);
     }
     for (QTreeWidgetItem *item : reopen)

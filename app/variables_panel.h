@@ -1,12 +1,9 @@
 #pragma once
 
-#include "javatools/debug_session.h"
+#include "javatools/debug_view.h"
 
 #include <QHash>
-#include <QSet>
 #include <QWidget>
-
-#include <utility>
 
 class QAction;
 class QHBoxLayout;
@@ -15,18 +12,11 @@ class QListWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-// A frame of the call stack as the panel lists it.
-struct ShownFrame
-{
-    int index = 0;       // in the session's stack
-    QString label;       // "Soma.somar (Soma.java:12)"
-    bool students = true;
-};
-
 // The panel "Variáveis" shown while debugging: the stepping buttons, where
 // the program stands, its variables (values that changed in the last step
 // lit up; arrays and objects open into their elements and fields, long
-// arrays a page at a time) and the call stack.
+// arrays a page at a time) and the call stack. What changed, what is open and
+// what was asked for is the DebugView's; the panel only shows it.
 class VariablesPanel : public QWidget
 {
     Q_OBJECT
@@ -59,7 +49,8 @@ signals:
     void expandRequested(qint64 id, int first);
 
 private:
-    void fill(QTreeWidgetItem *parent, const QList<DebugVariable> &variables, const QString &path);
+    void clearTree();
+    void fill(QTreeWidgetItem *parent, const QList<ShownVariable> &rows);
     QTreeWidgetItem *itemFor(const DebugVariable &variable);
 
     QHBoxLayout *m_bar;
@@ -67,13 +58,7 @@ private:
     QLabel *m_note;
     QTreeWidget *m_tree;
     QListWidget *m_stack;
-    // Values by path, of the last stop and of this one: what "changed" means.
-    QHash<QString, QString> m_before;
-    QHash<QString, QString> m_now;
-    QString m_previousMethod;
-    bool m_stopShown = false; // the tree shows the stop's own frame
-    bool m_marking = false;   // ... in the method of the last stop
-    QSet<QString> m_open;     // paths opened by the student
-    QList<std::pair<qint64, QTreeWidgetItem *>> m_waiting; // asked to expand, in order
+    DebugView m_view;
+    QHash<QString, QTreeWidgetItem *> m_items; // by path, the tree's values
     bool m_filling = false;
 };

@@ -147,7 +147,12 @@ void DebugSession::expand(qint64 id, int first)
 
 void DebugSession::readLines()
 {
-    m_pending += m_process->readAllStandardOutput();
+    takeOutput(m_process->readAllStandardOutput());
+}
+
+void DebugSession::takeOutput(const QByteArray &bytes)
+{
+    m_pending += bytes;
     for (qsizetype end = m_pending.indexOf('\n'); end >= 0; end = m_pending.indexOf('\n')) {
         const QByteArray line = m_pending.left(end);
         m_pending.remove(0, end + 1);

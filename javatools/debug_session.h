@@ -75,6 +75,10 @@ public:
     const QList<DebugVariable> &variables() const { return m_variables; }
     QString exceptionText() const { return m_exception; }
 
+    // What the helper wrote, read as it arrives (in any pieces): the
+    // helper's output comes in here, and a test may feed a recorded one.
+    void takeOutput(const QByteArray &bytes);
+
 signals:
     void attached();
     // Stopped: the stack and the variables of the frame shown are here.
