@@ -34,12 +34,36 @@ DebugCommands::DebugCommands(DocumentManager &documents, RunCommands &runs, File
     connect(&panel, &VariablesPanel::frameChosen, this, &DebugCommands::showFrame);
     // A click in the gutter while the program runs reaches it too.
     connect(&documents, &DocumentManager::documentAdded, this, [this](JavaDocument *document) {
-        connect(&document->marks(), &TextMarks::changed, this, &DebugCommands::syncBreakpoints);
+        connect(&document->marks(), &TextMarks::changed, this, [this, document] {
+            takeBreakpoints(document);
+            syncBreakpoints();
+        });
+        // Saved under a new name, the breakpoints go with it (a file being
+        // opened gets its path before its breakpoints).
+        connect(document, &JavaDocument::filePathChanged, this, [this, document] {
+            if (!document->breakpointLines().isEmpty())
+                takeBreakpoints(document);
+        });
         connect(document, &JavaDocument::contentsChanged, this, [this, document] { noteEdited(document); });
         connect(document, &JavaDocument::breakpointRefused, this, [this](const QString &reason) {
             m_panel.setNote(reason);
             emit panelWanted();
         });
+    });
+    // A document closed with its changes thrown away leaves no breakpoints
+    // behind: their lines were the changed text's, not the file's.
+    connect(&documents, &DocumentManager::documentAboutToClose, this, [this](JavaDocument *document) {
+        if (document->isModified())
+            m_breakpoints.setLines(document->filePath(), {});
+    });
+    // A file opened again shows the breakpoints it had when it was closed.
+    connect(&files, &FileCommands::fileOpened, this, [this] {
+        if (JavaDocument *document = m_documents.active()) {
+            QList<int> lines;
+            for (const int line : m_breakpoints.linesOf(document->filePath()))
+                lines.append(line - 1);
+            document->setBreakpointLines(lines);
+        }
     });
     connect(&panel, &VariablesPanel::expandRequested, this, [this](qint64 id, int first) {
         if (m_session)
@@ -88,9 +112,14 @@ void DebugCommands::Debug()
     });
     connect(session, &DebugSession::expanded, &m_panel, &VariablesPanel::showChildren);
     connect(session, &DebugSession::breakpointDropped, this, [this](const QString &file, int line) {
-        const QString path = QDir(m_run ? m_run->folder() : QString()).filePath(file);
-        if (JavaDocument *document = m_documents.findByPath(path))
+        const QString path = QDir::cleanPath(QDir(m_run ? m_run->folder() : QString()).filePath(file));
+        if (JavaDocument *document = m_documents.findByPath(path)) {
             document->removeBreakpoint(line - 1);
+        } else {
+            QList<int> lines = m_breakpoints.linesOf(path);
+            lines.removeAll(line);
+            m_breakpoints.setLines(path, lines);
+        }
     });
     connect(session, &DebugSession::failed, this, [this](const QString &message) {
         if (m_run)
@@ -101,23 +130,32 @@ void DebugCommands::Debug()
     emit panelWanted();
 }
 
-// The breakpoints of the open documents of the program's folder; a document
-// edited since the program started keeps what was sent, since its lines no
-// longer match the running code.
+void DebugCommands::takeBreakpoints(const JavaDocument *document)
+{
+    QList<int> lines;
+    for (const int line : document->breakpointLines())
+        lines.append(line + 1);
+    m_breakpoints.setLines(document->filePath(), lines);
+}
+
+// The breakpoints of the files of the program's folder, open or closed; a
+// document edited since the program started keeps what was sent, since its
+// lines no longer match the running code.
 DebugCommands::Breakpoints DebugCommands::breakpointsOfFolder() const
 {
     Breakpoints result;
     QSet<QString> edited;
     for (JavaDocument *document : m_documents.documents()) {
-        if (document->filePath().isEmpty() || QFileInfo(document->folder()) != QFileInfo(m_run->folder()))
+        if (!document->filePath().isEmpty() && document->isModified()
+            && QFileInfo(document->folder()) == QFileInfo(m_run->folder()))
+            edited.insert(QFileInfo(document->filePath()).fileName());
+    }
+    for (const QString &path : m_breakpoints.paths()) {
+        const QFileInfo info(path);
+        if (QFileInfo(info.absolutePath()) != QFileInfo(m_run->folder()) || edited.contains(info.fileName()))
             continue;
-        const QString file = QFileInfo(document->filePath()).fileName();
-        if (document->isModified()) {
-            edited.insert(file);
-            continue;
-        }
-        for (const int line : document->breakpointLines())
-            result.insert({file, line + 1});
+        for (const int line : m_breakpoints.linesOf(path))
+            result.insert({info.fileName(), line});
     }
     for (const auto &breakpoint : m_sent) {
         if (edited.contains(breakpoint.first))

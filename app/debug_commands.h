@@ -1,5 +1,7 @@
 #pragma once
 
+#include "javatools/breakpoint_list.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QSet>
@@ -52,6 +54,8 @@ private:
     using Breakpoints = QSet<std::pair<QString, int>>; // file name, 1-based line
     Breakpoints breakpointsOfFolder() const;
     void syncBreakpoints();
+    // The document's breakpoint marks taken into the list.
+    void takeBreakpoints(const JavaDocument *document);
 
     DocumentManager &m_documents;
     RunCommands &m_runs;
@@ -63,4 +67,5 @@ private:
     QPointer<JavaDocument> m_lit; // the document whose line is lit up
     QList<QPointer<JavaDocument>> m_edited; // edited since the program started
     Breakpoints m_sent;           // what the session was told
+    BreakpointList m_breakpoints; // of every file, open or closed
 };

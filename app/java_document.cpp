@@ -49,6 +49,9 @@ JavaDocument::JavaDocument(DocumentKind kind, int number, QObject *parent)
 
 JavaDocument::~JavaDocument()
 {
+    // A run ending tells the debugger, which may still ask this document
+    // for its marks and path: it ends while the document is whole.
+    m_run.reset();
     // The undo items refer to this object; the text goes with its history.
     m_text.clearUndoRedoStacks();
 }
@@ -123,6 +126,17 @@ void JavaDocument::toggleBreakpoint(int line)
         return;
     }
     m_marks.add({TextMark::Breakpoint, QTextCursor(block), QString(), 1});
+}
+
+void JavaDocument::setBreakpointLines(const QList<int> &lines)
+{
+    QList<TextMark> marks;
+    for (const int line : lines) {
+        const QTextBlock block = m_text.findBlockByNumber(line);
+        if (block.isValid())
+            marks.append({TextMark::Breakpoint, QTextCursor(block), QString(), 1});
+    }
+    m_marks.replace(TextMark::Breakpoint, marks);
 }
 
 void JavaDocument::refuseNewBreakpoints(const QString &reason)

@@ -97,6 +97,8 @@ public:
     // its line.
     QList<int> breakpointLines() const { return m_marks.linesOf(TextMark::Breakpoint); }
     void toggleBreakpoint(int line);
+    // The breakpoints become those on `lines` (0-based; a file opened again).
+    void setBreakpointLines(const QList<int> &lines);
     void removeBreakpoint(int line);
     // While the code shown no longer matches the running program, new
     // breakpoints are refused with `reason` (empty: accepted again).

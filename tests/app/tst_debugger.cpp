@@ -240,6 +240,10 @@ private slots:
         QTRY_VERIFY(!session());
         QTRY_VERIFY(!w().menuItem(QStringLiteral("PararPrograma"))->isEnabled());
         QVERIFY(w().console()->text().contains(QStringLiteral("o documento foi fechado")));
+        // The file opened again has its breakpoint back.
+        JavaDocument *again = w().files().openFile(m_work.filePath("Fatorial/Fatorial.java"));
+        QVERIFY(again);
+        QCOMPARE(again->breakpointLines(), QList<int>({10}));
         QTRY_VERIFY(!appfixture::alive(program));
     }
 
