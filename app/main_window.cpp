@@ -2,6 +2,7 @@
 
 #include "app/about_box.h"
 #include "app/build_commands.h"
+#include "app/command_ids.h"
 #include "app/designer_bridge.h"
 #include "app/document_manager.h"
 #include "app/edit_commands.h"
@@ -94,6 +95,7 @@ Tfrmprincipal::Tfrmprincipal(const QString &programFolder, QWidget *parent)
     m_templates = std::make_unique<TemplateBridge>(*m_documents, m_commands, this);
     m_designer->connectMenuEditor(*m_templates);
     applyStartState();
+    followCommandStates();
 
     connect(m_documents.get(), &DocumentManager::documentAdded, this, &Tfrmprincipal::addPage);
     // The compiler warms up while the student writes the first document.
@@ -105,14 +107,7 @@ Tfrmprincipal::Tfrmprincipal(const QString &programFolder, QWidget *parent)
             &Tfrmprincipal::followActiveDocument);
     connect(m_files.get(), &FileCommands::aboutToSave, m_designer.get(),
             &DesignerBridge::clearSelection);
-    connect(m_files.get(), &FileCommands::fileOpened, this, [this] {
-        enableDocumentCommands();
-        enableOpenedFileCommands();
-        currentEditor()->SetFocus();
-    });
-    connect(m_build.get(), &BuildCommands::compilerStarted, this, [this] {
-        menuItem(QStringLiteral("Executarocodigo1"))->setEnabled(true);
-    });
+    connect(m_files.get(), &FileCommands::fileOpened, this, &Tfrmprincipal::documentsCameIn);
 }
 
 Tfrmprincipal::~Tfrmprincipal()

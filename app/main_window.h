@@ -58,6 +58,9 @@ public:
     // The "Código" editor of the active page, or null when no page is open.
     TSynMemo *currentEditor() const;
     void FocusCurrentEditor();
+    // Documents came in from files (opened, or reopened from their copies):
+    // the commands that need one apply, and the editor takes the keyboard.
+    void documentsCameIn();
     // The user selects another tab.
     void pagFormsChange();
 
@@ -88,6 +91,9 @@ public:
 
     // --- Commands, found by object name ------------------------------------
     QAction *menuItem(const QString &objectName) const { return m_commands.action(objectName); }
+    // One of the window's own commands by its declared id (commandid), which
+    // the window checks at start; a template's entries go by menuItem.
+    QAction *command(const char *id) const { return m_commands.action(QString::fromLatin1(id)); }
     QMenu *menu(const QString &objectName) const { return m_commands.menu(objectName); }
     QToolButton *button(const QString &objectName) const { return m_commands.button(objectName); }
     ToolbarRow *row(const QString &objectName) const { return m_commands.row(objectName); }
@@ -128,6 +134,8 @@ private:
     void buildDebugCommands();
     void applyZoom();
     void applyStartState();
+    void followCommandStates();
+    void setCommandEnabled(const char *id, bool on);
     void applyNewDocumentState(int option);
     void toggleGraphicRows();
     void onSplitterMoved();

@@ -3,6 +3,7 @@
 // the editor handlers that record the insertion line.
 #include "app/main_window.h"
 
+#include "app/command_ids.h"
 #include "app/designer_bridge.h"
 #include "app/document_manager.h"
 #include "app/java_document.h"
@@ -35,7 +36,7 @@ DocumentPage *Tfrmprincipal::pageOf(const JavaDocument *document) const
 
 DocumentPage *Tfrmprincipal::activePage() const
 {
-    return qobject_cast<DocumentPage *>(m_pagForms->currentWidget());
+    return currentPage(*m_pagForms);
 }
 
 void Tfrmprincipal::setActivePage(DocumentPage *page)
@@ -86,7 +87,7 @@ void Tfrmprincipal::addPage(JavaDocument *document)
     if (document->hasForm())
         page->setDesignPage(m_designer->createDesignPage(*document, page));
     page->innerPages()->setCurrentWidget(editor);
-    menuItem(QStringLiteral("Salvar1"))->setEnabled(true);
+    setCommandEnabled(commandid::Salvar, true);
 }
 
 void Tfrmprincipal::removePage(JavaDocument *document)
@@ -144,11 +145,6 @@ void Tfrmprincipal::ClearModified()
 {
     if (JavaDocument *document = m_documents->active())
         document->setModified(false);
-}
-
-void Tfrmprincipal::updateSaveCommands()
-{
-    menuItem(QStringLiteral("Salvar1"))->setEnabled(IsModified());
 }
 
 int Tfrmprincipal::insertionLine() const

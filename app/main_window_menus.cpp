@@ -4,6 +4,7 @@
 
 #include "app/about_box.h"
 #include "app/build_commands.h"
+#include "app/command_ids.h"
 #include "app/debug_commands.h"
 #include "app/edit_commands.h"
 #include "app/file_commands.h"
@@ -25,10 +26,11 @@ namespace {
 
 using Command = std::function<void(Tfrmprincipal &)>;
 
-// One entry of a menu: caption with its access key, shortcut, whether a
-// separator comes before it, and what it does.
+// One entry of a menu: its id, caption with its access key, shortcut,
+// whether a separator comes before it, and what it does.
 struct MenuEntry
 {
+    const char *id;
     const char *caption;
     const char *shortcut;
     bool separatorBefore;
@@ -37,6 +39,7 @@ struct MenuEntry
 
 struct TopMenu
 {
+    const char *id;
     const char *caption;
     std::vector<MenuEntry> entries;
 };
@@ -44,50 +47,50 @@ struct TopMenu
 std::vector<TopMenu> mainMenu()
 {
     return {
-        {"&Arquivo",
+        {commandid::MenuArquivo, "&Arquivo",
          {
-             {"Abr&ir", "Ctrl+A", false, [](Tfrmprincipal &w) { w.files().Open(); }},
-             {"N&ovo", "Ctrl+O", true, [](Tfrmprincipal &w) { w.frmtipoarquivo()->exec(); }},
-             {"Salvar", "Ctrl+B", false, [](Tfrmprincipal &w) { w.files().SaveCurrentDocument(); }},
-             {"Salvar &Como", "", false, [](Tfrmprincipal &w) { w.files().SaveAs(); }},
-             {"&Fechar", "Ctrl+W", true, [](Tfrmprincipal &w) { w.files().Close(); }},
-             {"&Imprimir", "Ctrl+P", false, [](Tfrmprincipal &w) { w.editing().Print(); }},
-             {"S&air", "", true, [](Tfrmprincipal &w) { w.close(); }},
+             {commandid::Abrir, "Abr&ir", "Ctrl+A", false, [](Tfrmprincipal &w) { w.files().Open(); }},
+             {commandid::Novo, "N&ovo", "Ctrl+O", true, [](Tfrmprincipal &w) { w.frmtipoarquivo()->exec(); }},
+             {commandid::Salvar, "Salvar", "Ctrl+B", false, [](Tfrmprincipal &w) { w.files().SaveCurrentDocument(); }},
+             {commandid::SalvarComo, "Salvar &Como", "", false, [](Tfrmprincipal &w) { w.files().SaveAs(); }},
+             {commandid::Fechar, "&Fechar", "Ctrl+W", true, [](Tfrmprincipal &w) { w.files().Close(); }},
+             {commandid::Imprimir, "&Imprimir", "Ctrl+P", false, [](Tfrmprincipal &w) { w.editing().Print(); }},
+             {commandid::Sair, "S&air", "", true, [](Tfrmprincipal &w) { w.close(); }},
          }},
-        {"&Editar",
+        {commandid::MenuEditar, "&Editar",
          {
-             {"Desfazer", "Ctrl+Z", false, [](Tfrmprincipal &w) { w.editing().Undo(); }},
-             {"Refazer", "Ctrl+R", false, [](Tfrmprincipal &w) { w.editing().Redo(); }},
-             {"Recortar", "Ctrl+X", false, [](Tfrmprincipal &w) { w.editing().Cut(); }},
-             {"Copiar", "Ctrl+C", false, [](Tfrmprincipal &w) { w.editing().Copy(); }},
-             {"Colar", "Ctrl+V", false, [](Tfrmprincipal &w) { w.editing().Paste(); }},
-             {"Localizar", "F3", false, [](Tfrmprincipal &w) { w.editing().Find(); }},
-             {"Selecionar tudo", "Ctrl+T", false, [](Tfrmprincipal &w) { w.editing().SelectAll(); }},
-             {"Fonte", "", false, [](Tfrmprincipal &w) { w.editing().Font(); }},
-             {"Formatar código", "Ctrl+Shift+F", false, [](Tfrmprincipal &w) { w.editing().Format(); }},
+             {commandid::Desfazer, "Desfazer", "Ctrl+Z", false, [](Tfrmprincipal &w) { w.editing().Undo(); }},
+             {commandid::Refazer, "Refazer", "Ctrl+R", false, [](Tfrmprincipal &w) { w.editing().Redo(); }},
+             {commandid::Recortar, "Recortar", "Ctrl+X", false, [](Tfrmprincipal &w) { w.editing().Cut(); }},
+             {commandid::Copiar, "Copiar", "Ctrl+C", false, [](Tfrmprincipal &w) { w.editing().Copy(); }},
+             {commandid::Colar, "Colar", "Ctrl+V", false, [](Tfrmprincipal &w) { w.editing().Paste(); }},
+             {commandid::Localizar, "Localizar", "F3", false, [](Tfrmprincipal &w) { w.editing().Find(); }},
+             {commandid::SelecionarTudo, "Selecionar tudo", "Ctrl+T", false, [](Tfrmprincipal &w) { w.editing().SelectAll(); }},
+             {commandid::Fonte, "Fonte", "", false, [](Tfrmprincipal &w) { w.editing().Font(); }},
+             {commandid::FormatarCodigo, "Formatar código", "Ctrl+Shift+F", false, [](Tfrmprincipal &w) { w.editing().Format(); }},
          }},
-        {"&Visualizar",
+        {commandid::MenuVisualizar, "&Visualizar",
          {
-             {"Padrão", "F5", false, nullptr},
-             {"Estruturas", "F6", false, nullptr},
-             {"Aplicações Gráficas", "F7", false, nullptr},
+             {commandid::Padrao, "Padrão", "F5", false, nullptr},
+             {commandid::Estruturas, "Estruturas", "F6", false, nullptr},
+             {commandid::AplicacoesGraficas, "Aplicações Gráficas", "F7", false, nullptr},
          }},
-        {"&Java",
+        {commandid::MenuJava, "&Java",
          {
-             {"Compilar o código", "F9", true, [](Tfrmprincipal &w) { w.build().Compile(); }},
-             {"Executar o código", "F10", false, [](Tfrmprincipal &w) { w.build().Run(); }},
-             {"Executar no Tavessa", "Ctrl+F10", false, [](Tfrmprincipal &w) { w.runs().RunInside(); }},
-             {"Depurar", "Ctrl+F9", false, [](Tfrmprincipal &w) { w.debugging().Debug(); }},
+             {commandid::Compilar, "Compilar o código", "F9", true, [](Tfrmprincipal &w) { w.build().Compile(); }},
+             {commandid::Executar, "Executar o código", "F10", false, [](Tfrmprincipal &w) { w.build().Run(); }},
+             {commandid::ExecutarNoTavessa, "Executar no Tavessa", "Ctrl+F10", false, [](Tfrmprincipal &w) { w.runs().RunInside(); }},
+             {commandid::Depurar, "Depurar", "Ctrl+F9", false, [](Tfrmprincipal &w) { w.debugging().Debug(); }},
          }},
-        {"&JSP", {}},
-        {"HTML", {}},
-        {"A&pplet", {}},
-        {"&Banco de Dados", {}},
-        {"&Pacotes", {}},
-        {"A&juda",
+        {commandid::MenuJsp, "&JSP", {}},
+        {commandid::MenuHtml, "HTML", {}},
+        {commandid::MenuApplet, "A&pplet", {}},
+        {commandid::MenuBancoDeDados, "&Banco de Dados", {}},
+        {commandid::MenuPacotes, "&Pacotes", {}},
+        {commandid::MenuAjuda, "A&juda",
          {
-             {"Ajuda do Korvine", "F1", false, [](Tfrmprincipal &w) { w.help().showHelp(false); }},
-             {"Sobre Korvine", "", false, [](Tfrmprincipal &w) { w.frmsobre()->showFading(); }},
+             {commandid::AjudaDoKorvine, "Ajuda do Korvine", "F1", false, [](Tfrmprincipal &w) { w.help().showHelp(false); }},
+             {commandid::SobreKorvine, "Sobre Korvine", "", false, [](Tfrmprincipal &w) { w.frmsobre()->showFading(); }},
          }},
     };
 }
@@ -108,24 +111,24 @@ std::vector<PadraoButton> padraoButtons()
 {
     using glyphs::Glyph;
     return {
-        {"spdbnovo", "Novo", Glyph::New, false, "Novo1", nullptr},
-        {"spdbabrir", "Abrir", Glyph::Open, false, "Abrir1", nullptr},
-        {"spdbsalvar", "Salvar", Glyph::Save, false, "Salvar1", nullptr},
-        {"SpeedButton2", "Fechar (Ctrl + W)", Glyph::Close, false, "Fechar1", nullptr},
-        {"spdbimprimir", "Imprimir", Glyph::Print, true, "Imprimir1", nullptr},
-        {"spdbrecortar", "Recortar", Glyph::Cut, false, "Recortar1", nullptr},
-        {"spdbcopiar", "Copiar", Glyph::Copy, false, "Copiar1", nullptr},
-        {"spdbcolar", "Colar", Glyph::Paste, true, "Colar1", nullptr},
-        {"spdblocalizar", "Localizar\\Substituir Tela 1", Glyph::Find, false, "Localizar1", nullptr},
+        {"spdbnovo", "Novo", Glyph::New, false, commandid::Novo, nullptr},
+        {"spdbabrir", "Abrir", Glyph::Open, false, commandid::Abrir, nullptr},
+        {"spdbsalvar", "Salvar", Glyph::Save, false, commandid::Salvar, nullptr},
+        {"SpeedButton2", "Fechar (Ctrl + W)", Glyph::Close, false, commandid::Fechar, nullptr},
+        {"spdbimprimir", "Imprimir", Glyph::Print, true, commandid::Imprimir, nullptr},
+        {"spdbrecortar", "Recortar", Glyph::Cut, false, commandid::Recortar, nullptr},
+        {"spdbcopiar", "Copiar", Glyph::Copy, false, commandid::Copiar, nullptr},
+        {"spdbcolar", "Colar", Glyph::Paste, true, commandid::Colar, nullptr},
+        {"spdblocalizar", "Localizar\\Substituir Tela 1", Glyph::Find, false, commandid::Localizar, nullptr},
         {"spdbsubstituir", "Localizar\\Substituir Tela 2", Glyph::Replace, true, nullptr, nullptr},
-        {"spdbdesfazer", "Desfazer", Glyph::Undo, false, "Desfazer1", nullptr},
-        {"spdbrefazer", "Refazer", Glyph::Redo, true, "Refazer1", nullptr},
+        {"spdbdesfazer", "Desfazer", Glyph::Undo, false, commandid::Desfazer, nullptr},
+        {"spdbrefazer", "Refazer", Glyph::Redo, true, commandid::Refazer, nullptr},
         {"spdbajuda", "Ajuda", Glyph::Help, true, nullptr,
          [](Tfrmprincipal &w) { w.help().showHelp(true); }},
-        {"spdbcompilar", "Compilar o código", Glyph::Compile, false, "Compilarocodigo1", nullptr},
-        {"spdbexecutar", "Executar o código", Glyph::Run, false, "Executarocodigo1", nullptr},
-        {"spdbexecutarnotavessa", "Executar no Tavessa", Glyph::RunInside, false, "ExecutarnoTavessa1", nullptr},
-        {"spdbdepurar", "Depurar", Glyph::Debug, false, "Depurar1", nullptr},
+        {"spdbcompilar", "Compilar o código", Glyph::Compile, false, commandid::Compilar, nullptr},
+        {"spdbexecutar", "Executar o código", Glyph::Run, false, commandid::Executar, nullptr},
+        {"spdbexecutarnotavessa", "Executar no Tavessa", Glyph::RunInside, false, commandid::ExecutarNoTavessa, nullptr},
+        {"spdbdepurar", "Depurar", Glyph::Debug, false, commandid::Depurar, nullptr},
         {"spdbprompt", "Prompt DOS", Glyph::Prompt, true, nullptr,
          [](Tfrmprincipal &w) { w.build().Prompt(); }},
         {"spdbapplethtml", "Editor para Código HTML", Glyph::Html, false, nullptr, nullptr},
@@ -140,11 +143,13 @@ void Tfrmprincipal::buildMenus()
     bar->setObjectName(QStringLiteral("mmenu"));
     for (const TopMenu &top : mainMenu()) {
         QMenu *menu = bar->addMenu(QString::fromUtf8(top.caption));
+        menu->setObjectName(QString::fromLatin1(top.id));
         m_commands.addMenu(menu);
         for (const MenuEntry &entry : top.entries) {
             if (entry.separatorBefore)
                 menu->addSeparator();
             auto *item = new QAction(QString::fromUtf8(entry.caption), menu);
+            item->setObjectName(QString::fromLatin1(entry.id));
             item->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
             item->setShortcutContext(Qt::WindowShortcut);
             menu->addAction(item);
@@ -159,9 +164,9 @@ void Tfrmprincipal::buildMenus()
         }
     }
 
-    QAction *padrao = menuItem(QStringLiteral("Padrao1"));
-    QAction *estruturas = menuItem(QStringLiteral("Estruturas1"));
-    QAction *graficas = menuItem(QStringLiteral("AplicacoesGraficas1"));
+    QAction *padrao = command(commandid::Padrao);
+    QAction *estruturas = command(commandid::Estruturas);
+    QAction *graficas = command(commandid::AplicacoesGraficas);
     for (QAction *toggle : {padrao, estruturas, graficas})
         toggle->setCheckable(true);
     // Each toggle flips its rows; the check mark shows the new state.
@@ -174,13 +179,13 @@ void Tfrmprincipal::buildMenus()
     };
     // "Parar" has no menu entry: the console's button and its shortcut.
     auto *stop = new QAction(QStringLiteral("Parar o programa"), this);
-    stop->setObjectName(QStringLiteral("PararPrograma"));
+    stop->setObjectName(QString::fromLatin1(commandid::PararPrograma));
     stop->setShortcut(QKeySequence(QStringLiteral("Ctrl+F2")));
     stop->setEnabled(false);
     addAction(stop);
     m_commands.addAction(stop);
     connect(stop, &QAction::triggered, this, [this] { runs().Stop(); });
-    connect(&runs(), &RunCommands::runningChanged, stop, &QAction::setEnabled);
+    m_console->setStopAction(stop);
 
     buildDebugCommands();
 
@@ -249,10 +254,10 @@ void Tfrmprincipal::buildDebugCommands()
         QKeySequence key;
         void (DebugCommands::*command)();
     } steps[] = {
-        {"ProximoPasso", "Próximo passo", QKeySequence(Qt::Key_F8), &DebugCommands::StepOver},
-        {"Entrar", "Entrar", QKeySequence(Qt::Key_F11), &DebugCommands::StepInto},
-        {"SairDoMetodo", "Sair do método", QKeySequence(Qt::SHIFT | Qt::Key_F8), &DebugCommands::StepOut},
-        {"Continuar", "Continuar", QKeySequence(Qt::Key_F12), &DebugCommands::Continue},
+        {commandid::ProximoPasso, "Próximo passo", QKeySequence(Qt::Key_F8), &DebugCommands::StepOver},
+        {commandid::Entrar, "Entrar", QKeySequence(Qt::Key_F11), &DebugCommands::StepInto},
+        {commandid::SairDoMetodo, "Sair do método", QKeySequence(Qt::SHIFT | Qt::Key_F8), &DebugCommands::StepOut},
+        {commandid::Continuar, "Continuar", QKeySequence(Qt::Key_F12), &DebugCommands::Continue},
     };
     for (const auto &step : steps) {
         auto *action = new QAction(QString::fromUtf8(step.caption), this);
@@ -264,10 +269,9 @@ void Tfrmprincipal::buildDebugCommands()
         m_commands.addAction(action);
         const auto command = step.command;
         connect(action, &QAction::triggered, this, [this, command] { (debugging().*command)(); });
-        connect(&debugging(), &DebugCommands::pausedChanged, action, &QAction::setEnabled);
         m_variables->addButton(action);
     }
-    m_variables->addButton(menuItem(QStringLiteral("PararPrograma")));
+    m_variables->addButton(command(commandid::PararPrograma));
 }
 
 void Tfrmprincipal::toggleGraphicRows()
@@ -276,5 +280,5 @@ void Tfrmprincipal::toggleGraphicRows()
     const bool show = graphic->isHidden();
     graphic->setHidden(!show);
     row(QStringLiteral("grpmetodos"))->setHidden(!show);
-    menuItem(QStringLiteral("AplicacoesGraficas1"))->setChecked(show);
+    command(commandid::AplicacoesGraficas)->setChecked(show);
 }

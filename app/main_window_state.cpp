@@ -3,6 +3,10 @@
 // names of menu entries and toolbar buttons), menus and toolbar rows.
 #include "app/main_window.h"
 
+#include "app/build_commands.h"
+#include "app/command_ids.h"
+#include "app/debug_commands.h"
+#include "app/run_commands.h"
 #include "common/toolbar_row.h"
 
 #include <QAction>
@@ -131,8 +135,37 @@ void Tfrmprincipal::applyStartState()
         if (!m_commands.contains(name))
             qFatal("The command states name '%s', which does not exist", qPrintable(name));
     }
+    for (const char *id : commandid::kAll) {
+        if (!m_commands.contains(QString::fromLatin1(id)))
+            qFatal("The declared command '%s' does not exist", id);
+    }
     apply(m_commands, kStart);
-    menuItem(QStringLiteral("Padrao1"))->setChecked(true);
+    command(commandid::Padrao)->setChecked(true);
+}
+
+// The commands whose state follows what happens rather than a table; with
+// the tables above, every change of a command's state is made in this file.
+void Tfrmprincipal::followCommandStates()
+{
+    connect(m_build.get(), &BuildCommands::compilerStarted, this,
+            [this] { setCommandEnabled(commandid::Executar, true); });
+    connect(m_runs.get(), &RunCommands::runningChanged, this,
+            [this](bool running) { setCommandEnabled(commandid::PararPrograma, running); });
+    connect(m_debugging.get(), &DebugCommands::pausedChanged, this, [this](bool paused) {
+        for (const char *step : {commandid::ProximoPasso, commandid::Entrar, commandid::SairDoMetodo,
+                                 commandid::Continuar})
+            setCommandEnabled(step, paused);
+    });
+}
+
+void Tfrmprincipal::setCommandEnabled(const char *id, bool on)
+{
+    command(id)->setEnabled(on);
+}
+
+void Tfrmprincipal::updateSaveCommands()
+{
+    setCommandEnabled(commandid::Salvar, IsModified());
 }
 
 void Tfrmprincipal::enableDocumentCommands()
@@ -143,6 +176,13 @@ void Tfrmprincipal::enableDocumentCommands()
 void Tfrmprincipal::enableOpenedFileCommands()
 {
     apply(m_commands, kOpenedFile);
+}
+
+void Tfrmprincipal::documentsCameIn()
+{
+    enableDocumentCommands();
+    enableOpenedFileCommands();
+    FocusCurrentEditor();
 }
 
 void Tfrmprincipal::applyNewDocumentState(int option)

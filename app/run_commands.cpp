@@ -38,7 +38,6 @@ RunCommands::RunCommands(DocumentManager &documents, BuildCommands &build, FileC
                          RunConsole &console, QWidget *window)
     : m_documents(documents), m_build(build), m_files(files), m_console(console), m_window(window)
 {
-    connect(&console, &RunConsole::stopRequested, this, &RunCommands::Stop);
     connect(&console, &RunConsole::leaveRequested, this, &RunCommands::editorWanted);
     connect(&console, &RunConsole::placeActivated, this, &RunCommands::showPlace);
 }

@@ -2,6 +2,7 @@
 
 #include "common/colours.h"
 
+#include <QAction>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QHBoxLayout>
@@ -255,6 +256,13 @@ void ConsoleView::contextMenuEvent(QContextMenuEvent *event)
 
 // --- The panel -------------------------------------------------------------------
 
+void RunConsole::setStopAction(QAction *action)
+{
+    connect(m_stop, &QPushButton::clicked, action, &QAction::trigger);
+    connect(action, &QAction::changed, m_stop, [this, action] { m_stop->setEnabled(action->isEnabled()); });
+    m_stop->setEnabled(action->isEnabled());
+}
+
 RunConsole::RunConsole(QWidget *parent)
     : QWidget(parent), m_state(new QLabel(this)), m_stop(new QPushButton(QStringLiteral("Parar"), this)),
       m_view(new ConsoleView(this))
@@ -277,7 +285,6 @@ RunConsole::RunConsole(QWidget *parent)
     column->addWidget(m_view, 1);
     setFocusProxy(m_view);
 
-    connect(m_stop, &QPushButton::clicked, this, &RunConsole::stopRequested);
     connect(m_view, &ConsoleView::leaveRequested, this, &RunConsole::leaveRequested);
     connect(m_view, &ConsoleView::lineEntered, this, [this](const QString &line) {
         if (m_run)
@@ -312,7 +319,6 @@ void RunConsole::attach(ProgramRun *run)
 void RunConsole::showState()
 {
     const bool live = m_run && !m_run->hasEnded();
-    m_stop->setEnabled(live);
     m_view->setAcceptsInput(live && m_run->isInputOpen());
     if (!m_run)
         m_state->setText(QStringLiteral("Nenhum programa em execução"));

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 
+class QAction;
 class QLabel;
 class QPushButton;
 
@@ -62,11 +63,13 @@ public:
     ProgramRun *run() const { return m_run; }
     ConsoleView *view() const { return m_view; }
     QPushButton *stopButton() const { return m_stop; }
+    // The button "Parar" stands for `action` (the window's "Parar o
+    // programa"): a click triggers it, and it is enabled when the action is.
+    void setStopAction(QAction *action);
     // The text the console shows, typed line included.
     QString text() const { return m_view->toPlainText(); }
 
 signals:
-    void stopRequested();
     void leaveRequested();
     void placeActivated(const QString &file, int line);
 
