@@ -19,14 +19,14 @@ DesignerBridge::DesignerBridge(DocumentManager &documents, TSynJavaSyn &scanner,
     m_form5 = new TForm5(*m_session, window);
     m_frmEventos = new TfrmEventos(*m_session, &scanner, window);
     // With nothing selected there is nothing to edit.
-    m_session->hooks().showProperties = [this] {
+    connect(m_session.get(), &DesignerSession::propertiesWanted, m_form5, [this] {
         if (!m_session->selection().isEmpty())
             m_form5->exec();
-    };
-    m_session->hooks().showEvents = [this] {
+    });
+    connect(m_session.get(), &DesignerSession::eventsWanted, m_frmEventos, [this] {
         if (!m_session->selection().isEmpty())
             m_frmEventos->exec();
-    };
+    });
 }
 
 DesignerBridge::~DesignerBridge()

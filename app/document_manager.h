@@ -38,6 +38,11 @@ public:
     void ensureDocumentCounterAtLeast(int n);
     NamingCounters &namingCounters() { return m_namingCounters; }
 
+    // The 0-based line where a window-wide insertion goes: the caret's line
+    // as it stood before the last key acted or after the last click, in
+    // whichever editor. It is not JavaDocument::caretLine(), which follows
+    // each move of its own document's caret: some templates insert where the
+    // student last clicked or typed, before the key's own effect.
     int insertionLine() const { return m_insertionLine; }
     void setInsertionLine(int line) { m_insertionLine = line; }
 

@@ -4,10 +4,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QTabWidget>
 #include <QWidget>
 
 class JavaDocument;
-class QTabWidget;
 class TSynMemo;
 
 // One open document on screen: a page of pagForms with an inner tab control
@@ -42,3 +42,10 @@ private:
     TSynMemo *m_editor = nullptr;
     QWidget *m_designPage = nullptr;
 };
+
+// The page in front in the window's tab widget: the active document's, the
+// one whose editor the commands work in (null with no page open).
+inline DocumentPage *currentPage(const QTabWidget &pages)
+{
+    return qobject_cast<DocumentPage *>(pages.currentWidget());
+}

@@ -43,7 +43,7 @@ EditCommands::~EditCommands() = default;
 
 TSynMemo *EditCommands::editor() const
 {
-    const auto *page = qobject_cast<DocumentPage *>(m_pages.currentWidget());
+    const DocumentPage *page = currentPage(m_pages);
     return page ? page->editor() : nullptr;
 }
 

@@ -17,7 +17,8 @@ int main(int argc, char *argv[])
 
     Tfrmprincipal window;
     window.showMaximized();
-    RecoveryManager recovery(window);
+    RecoveryManager recovery(window, window.documents());
+    QObject::connect(&recovery, &RecoveryManager::documentsReopened, &window, &Tfrmprincipal::documentsCameIn);
     recovery.offerRecovery();
     return app.exec();
 }

@@ -3,7 +3,6 @@
 #include "app/document_manager.h"
 #include "app/document_tag.h"
 #include "app/java_document.h"
-#include "app/main_window.h"
 #include "app/recovery_dialog.h"
 #include "common/message_boxes.h"
 #include "designer/objects_file.h"
@@ -13,6 +12,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMainWindow>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTimer>
@@ -29,8 +29,8 @@ int newDocumentNumber(const QString &caption)
 
 } // namespace
 
-RecoveryManager::RecoveryManager(Tfrmprincipal &window, const QString &folder)
-    : QObject(&window), m_window(window), m_documents(window.documents()), m_store(folder)
+RecoveryManager::RecoveryManager(QMainWindow &window, DocumentManager &documents, const QString &folder)
+    : QObject(&window), m_window(window), m_documents(documents), m_store(folder)
 {
     QString error;
     if (!m_store.open(&error))
@@ -219,11 +219,8 @@ int RecoveryManager::offerRecovery()
     m_store.removeLeftoversExcept(keep);
     m_store.releaseLeftovers();
 
-    if (reopened > 0) {
-        m_window.enableDocumentCommands();
-        m_window.enableOpenedFileCommands();
-        m_window.FocusCurrentEditor();
-    }
+    if (reopened > 0)
+        emit documentsReopened();
     return reopened;
 }
 

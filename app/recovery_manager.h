@@ -11,7 +11,7 @@ class DocumentManager;
 class JavaDocument;
 class QLabel;
 class QTimer;
-class Tfrmprincipal;
+class QMainWindow;
 
 // Keeps a recovery copy of every modified document of the main window and,
 // at start, offers back the copies that an earlier run left behind. A copy
@@ -26,8 +26,9 @@ public:
     static constexpr int DefaultDelayMs = 5000;
     static constexpr int MaxDelayMs = 30000;
 
-    // `folder` empty means RecoveryStore::defaultFolder().
-    explicit RecoveryManager(Tfrmprincipal &window, const QString &folder = QString());
+    // Follows the documents of `window`; `folder` empty means
+    // RecoveryStore::defaultFolder().
+    RecoveryManager(QMainWindow &window, DocumentManager &documents, const QString &folder = QString());
     // Writes what is still pending; the copies of modified pages stay.
     ~RecoveryManager() override;
 
@@ -43,6 +44,10 @@ public:
     int offerRecovery();
     // Writes every pending copy now.
     void flush();
+
+signals:
+    // Documents were reopened from their copies (their commands apply now).
+    void documentsReopened();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -66,7 +71,7 @@ private:
     RecoveryCopy copyOf(JavaDocument &document) const;
     JavaDocument *reopen(const RecoveryCopy &copy);
 
-    Tfrmprincipal &m_window;
+    QMainWindow &m_window;
     DocumentManager &m_documents;
     RecoveryStore m_store;
     bool m_enabled = true;

@@ -105,10 +105,7 @@ PreviewControl *DesignerSession::placeComponent(DesignWindow *window, ComponentK
 
 void DesignerSession::showMessage(const QString &text)
 {
-    if (m_hooks.showMessage)
-        m_hooks.showMessage(text);
-    else
-        messages::plain(m_messageParent, text);
+    messages::plain(m_messageParent, text);
 }
 
 QList<PreviewControl *> DesignerSession::selection() const
@@ -287,8 +284,7 @@ void DesignerSession::mnuCpoPopup()
 void DesignerSession::Propriedades1Click()
 {
     FormDocument *document = selectionDocument();
-    if (m_hooks.showProperties)
-        m_hooks.showProperties();
+    emit propertiesWanted();
     // Whatever button closed the dialog, the document counts as changed.
     if (document)
         document->markModified();
@@ -301,6 +297,5 @@ void DesignerSession::Delete3Click()
 
 void DesignerSession::Eventos1Click()
 {
-    if (m_hooks.showEvents)
-        m_hooks.showEvents();
+    emit eventsWanted();
 }

@@ -6,7 +6,6 @@
 #include <QMenu>
 #include <QObject>
 #include <QPointer>
-#include <functional>
 #include <memory>
 
 class DesignClient;
@@ -23,22 +22,11 @@ class DesignerSession : public QObject
 {
     Q_OBJECT
 public:
-    // What the session asks of whoever shows it.
-    struct Hooks
-    {
-        // The properties and events dialogs of the selected component.
-        std::function<void()> showProperties;
-        std::function<void()> showEvents;
-        // Code generation problems ("Falta classe!"); a plain box by default.
-        std::function<void(const QString &)> showMessage;
-    };
-
     // `counters` name the new components (shared by every document); message
     // boxes open over `messageParent`.
     explicit DesignerSession(NamingCounters &counters, QWidget *messageParent = nullptr);
     ~DesignerSession() override;
 
-    Hooks &hooks() { return m_hooks; }
     NamingCounters &counters() { return m_counters; }
     TStretchHandle &mover() { return *m_mover; }
     QMenu &mnuCpo() { return *m_mnuCpo; }
@@ -57,6 +45,7 @@ public:
     // its code; the form's views create its preview, which is returned.
     PreviewControl *placeComponent(DesignWindow *window, ComponentKind kind, const QPoint &topLeft);
 
+    // Code generation problems ("Falta classe!"), in a plain box.
     void showMessage(const QString &text);
 
     // --- Handlers ---------------------------------------------------------
@@ -78,6 +67,12 @@ public:
     void clearSelection();
     void deleteSelection();
 
+signals:
+    // The properties and the events dialogs of the selected component are
+    // asked for (the popup menu); the answer comes before the click returns.
+    void propertiesWanted();
+    void eventsWanted();
+
 private:
     // Takes the bounds the handle gave the selected controls into their form
     // and rewrites their bounds in the code.
@@ -85,7 +80,6 @@ private:
     void forgetClient(DesignClient *client);
 
     QPointer<QWidget> m_messageParent;
-    Hooks m_hooks;
     NamingCounters &m_counters;
     std::unique_ptr<TStretchHandle> m_mover;
     std::unique_ptr<QMenu> m_mnuCpo;

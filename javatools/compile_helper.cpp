@@ -1,12 +1,6 @@
 #include "javatools/compile_helper.h"
 
 #include "javatools/helper_protocol.h"
-#include "javatools/process_runner.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QProcess>
 
 namespace {
 
@@ -33,75 +27,38 @@ CompilerDiagnostic diagnosticOf(QByteArrayView fields)
 } // namespace
 
 CompileHelper::CompileHelper(const QString &jarPath)
-    : m_jarPath(jarPath.isEmpty()
-                    ? QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("tavessa-compiler.jar"))
-                    : jarPath)
+    : m_helper(QStringLiteral("tavessa-compiler.jar"), jarPath,
+               {QStringLiteral("-Xmx%1m").arg(HeapLimitMb), QStringLiteral("-XX:MaxMetaspaceSize=%1m").arg(HeapLimitMb),
+                QStringLiteral("-XX:+UseSerialGC"), QStringLiteral("-XX:TieredStopAtLevel=1"),
+                QStringLiteral("-Duser.language=en"), QStringLiteral("-Dfile.encoding=UTF-8")})
 {
 }
 
-CompileHelper::~CompileHelper()
-{
-    stop();
-}
+CompileHelper::~CompileHelper() = default;
 
 bool CompileHelper::isRunning() const
 {
-    return m_process && m_process->state() != QProcess::NotRunning;
+    return m_helper.isRunning();
 }
 
 qint64 CompileHelper::processId() const
 {
-    return isRunning() ? m_process->processId() : 0;
+    return m_helper.processId();
 }
 
 void CompileHelper::start()
 {
     if (isRunning())
         return;
-    stop();
-    const QString java = ProcessRunner::findProgram(QStringLiteral("java"));
-    if (java.isEmpty() || !QFileInfo(m_jarPath).isFile())
-        return;
-    m_process = std::make_unique<QProcess>();
-    m_process->setProgram(java);
-    m_process->setArguments({QStringLiteral("-Xmx%1m").arg(HeapLimitMb),
-                             QStringLiteral("-XX:MaxMetaspaceSize=%1m").arg(HeapLimitMb),
-                             QStringLiteral("-XX:+UseSerialGC"),
-                             QStringLiteral("-XX:TieredStopAtLevel=1"),
-                             QStringLiteral("-Duser.language=en"),
-                             QStringLiteral("-Dfile.encoding=UTF-8"),
-                             QStringLiteral("-jar"), m_jarPath});
-    // Only the protocol on standard output; the machine's own complaints go.
-    m_process->setStandardErrorFile(QProcess::nullDevice());
-    m_process->start();
     m_ready = false;
+    m_started = m_helper.start();
 }
 
 void CompileHelper::stop()
 {
-    if (!m_process)
-        return;
-    m_process->kill();
-    m_process->waitForFinished(3000);
-    m_process.reset();
-    m_pending.clear();
+    m_helper.stop();
+    m_started = false;
     m_ready = false;
-}
-
-std::optional<QByteArray> CompileHelper::readLine(QDeadlineTimer deadline)
-{
-    for (;;) {
-        const qsizetype end = m_pending.indexOf('\n');
-        if (end >= 0) {
-            QByteArray line = m_pending.left(end);
-            m_pending.remove(0, end + 1);
-            return line;
-        }
-        if (!isRunning() || deadline.hasExpired())
-            return std::nullopt;
-        m_process->waitForReadyRead(int(qMin<qint64>(deadline.remainingTime(), 1000)));
-        m_pending += m_process->readAllStandardOutput();
-    }
 }
 
 std::optional<CompileHelper::Outcome> CompileHelper::compile(const QString &folder,
@@ -110,9 +67,9 @@ std::optional<CompileHelper::Outcome> CompileHelper::compile(const QString &fold
                                                              QDeadlineTimer deadline)
 {
     start();
-    if (!isRunning() && !m_process)
+    if (!m_started)
         return std::nullopt;
-    if (m_process->state() == QProcess::Starting && !m_process->waitForStarted(5000)) {
+    if (!m_helper.waitForStarted(5000)) {
         stop();
         return std::nullopt;
     }
@@ -122,17 +79,17 @@ std::optional<CompileHelper::Outcome> CompileHelper::compile(const QString &fold
         return std::nullopt;
     };
     while (!m_ready) {
-        const std::optional<QByteArray> line = readLine(deadline);
+        const std::optional<QByteArray> line = m_helper.readLine(deadline);
         if (!line || *line == "nocompiler")
             return broken();
         m_ready = *line == "ready";
     }
 
-    m_process->write("compile\ndir " + escaped(folder) + "\nfile " + escaped(fileName)
+    m_helper.write("compile\ndir " + escaped(folder) + "\nfile " + escaped(fileName)
                      + "\nencoding " + escaped(QString::fromLatin1(encoding)) + "\nend\n");
     Outcome outcome;
     for (;;) {
-        const std::optional<QByteArray> line = readLine(deadline);
+        const std::optional<QByteArray> line = m_helper.readLine(deadline);
         if (!line)
             return broken();
         const QByteArrayView view(*line);

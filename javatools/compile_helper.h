@@ -1,15 +1,14 @@
 #pragma once
 
 #include "javatools/compiler_diagnostic.h"
+#include "javatools/helper_process.h"
 
 #include <QByteArray>
 #include <QDeadlineTimer>
 #include <QString>
 #include <QStringList>
-#include <memory>
 #include <optional>
 
-class QProcess;
 
 // The compile helper (tavessa-compiler.jar): a Java virtual machine started
 // once in the background and kept running, which compiles with the JDK's own
@@ -49,14 +48,12 @@ public:
     std::optional<Outcome> compile(const QString &folder, const QString &fileName,
                                    const QByteArray &encoding, QDeadlineTimer deadline);
 
-    QString jarPath() const { return m_jarPath; }
+    QString jarPath() const { return m_helper.jarPath(); }
 
 private:
-    std::optional<QByteArray> readLine(QDeadlineTimer deadline);
     void stop();
 
-    QString m_jarPath;
-    std::unique_ptr<QProcess> m_process;
-    QByteArray m_pending;
+    HelperProcess m_helper;
+    bool m_started = false; // java and the jar were there
     bool m_ready = false;
 };

@@ -1,10 +1,6 @@
 #include "javatools/debug_session.h"
 
 #include "javatools/helper_protocol.h"
-#include "javatools/process_runner.h"
-
-#include <csignal>
-#include <sys/prctl.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -31,14 +27,7 @@ DebugSession::DebugSession(const QString &folder, const QString &mainClass, cons
 {
 }
 
-DebugSession::~DebugSession()
-{
-    if (!m_process)
-        return;
-    m_process->disconnect(this);
-    m_process->kill();
-    m_process->waitForFinished(2000);
-}
+DebugSession::~DebugSession() = default;
 
 QStringList DebugSession::agentOptions()
 {
@@ -55,12 +44,12 @@ int DebugSession::agentPort(const QString &line)
 
 qint64 DebugSession::helperProcessId() const
 {
-    return m_process && m_process->state() != QProcess::NotRunning ? m_process->processId() : 0;
+    return m_helper ? m_helper->processId() : 0;
 }
 
 void DebugSession::addBreakpoint(const QString &file, int line)
 {
-    if (m_process)
+    if (m_helper)
         send({QStringLiteral("break"), file, QString::number(line)});
     else
         m_breakpoints.append({file, line});
@@ -68,7 +57,7 @@ void DebugSession::addBreakpoint(const QString &file, int line)
 
 void DebugSession::removeBreakpoint(const QString &file, int line)
 {
-    if (m_process)
+    if (m_helper)
         send({QStringLiteral("clear"), file, QString::number(line)});
     else
         m_breakpoints.removeAll(std::pair(file, line));
@@ -76,25 +65,19 @@ void DebugSession::removeBreakpoint(const QString &file, int line)
 
 void DebugSession::attach(int port)
 {
-    const QString java = ProcessRunner::findProgram(QStringLiteral("java"));
-    if (java.isEmpty() || !QFileInfo(m_jarPath).isFile()) {
+    m_helper = std::make_unique<HelperProcess>(
+        QStringLiteral("tavessa-debugger.jar"), m_jarPath,
+        QStringList{QStringLiteral("-XX:+UseSerialGC"), QStringLiteral("-XX:TieredStopAtLevel=1"),
+                    QStringLiteral("-Dfile.encoding=UTF-8")});
+    // Its input closing (Tavessa gone) ends the program too.
+    connect(m_helper.get(), &HelperProcess::output, this, &DebugSession::takeOutput);
+    connect(m_helper.get(), &HelperProcess::finished, this, &DebugSession::helperGone);
+    connect(m_helper.get(), &HelperProcess::failedToStart, this, &DebugSession::helperGone);
+    if (!m_helper->start()) {
+        m_helper.reset();
         emit failed(kNoHelper);
         return;
     }
-    m_process = std::make_unique<QProcess>();
-    m_process->setProgram(java);
-    m_process->setArguments({QStringLiteral("-XX:+UseSerialGC"), QStringLiteral("-XX:TieredStopAtLevel=1"),
-                             QStringLiteral("-Dfile.encoding=UTF-8"), QStringLiteral("-jar"), m_jarPath});
-    m_process->setStandardErrorFile(QProcess::nullDevice());
-    // The helper dies with Tavessa; its input closing ends the program too.
-    m_process->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
-    connect(m_process.get(), &QProcess::readyReadStandardOutput, this, &DebugSession::readLines);
-    connect(m_process.get(), &QProcess::finished, this, &DebugSession::helperGone);
-    connect(m_process.get(), &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            helperGone();
-    });
-    m_process->start();
     send({QStringLiteral("folder"), m_folder});
     send({QStringLiteral("main"), m_mainClass});
     for (const auto &[file, line] : std::exchange(m_breakpoints, {}))
@@ -104,8 +87,8 @@ void DebugSession::attach(int port)
 
 void DebugSession::send(const QStringList &fields)
 {
-    if (m_process)
-        m_process->write(helperprotocol::line(fields));
+    if (m_helper)
+        m_helper->write(helperprotocol::line(fields));
 }
 
 // A step, a continue: the program runs until the helper reports a stop.
@@ -145,19 +128,11 @@ void DebugSession::expand(qint64 id, int first)
         send({QStringLiteral("expand"), QString::number(id), QString::number(first)});
 }
 
-void DebugSession::readLines()
-{
-    takeOutput(m_process->readAllStandardOutput());
-}
-
 void DebugSession::takeOutput(const QByteArray &bytes)
 {
-    m_pending += bytes;
-    for (qsizetype end = m_pending.indexOf('\n'); end >= 0; end = m_pending.indexOf('\n')) {
-        const QByteArray line = m_pending.left(end);
-        m_pending.remove(0, end + 1);
-        take(helperprotocol::fields(line));
-    }
+    m_lines.add(bytes);
+    while (const std::optional<QByteArray> line = m_lines.next())
+        take(helperprotocol::fields(*line));
 }
 
 void DebugSession::take(const QStringList &f)

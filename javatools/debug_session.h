@@ -1,8 +1,9 @@
 #pragma once
 
+#include "javatools/helper_process.h"
+
 #include <QList>
 #include <QObject>
-#include <QProcess>
 #include <QString>
 #include <memory>
 #include <utility>
@@ -96,7 +97,6 @@ signals:
 
 private:
     void send(const QStringList &fields);
-    void readLines();
     void take(const QStringList &fields);
     void helperGone();
 
@@ -104,8 +104,8 @@ private:
     QString m_mainClass;
     QString m_jarPath;
     QList<std::pair<QString, int>> m_breakpoints; // until attach
-    std::unique_ptr<QProcess> m_process;
-    QByteArray m_pending;
+    std::unique_ptr<HelperProcess> m_helper;
+    LineBuffer m_lines;
     bool m_attached = false;
     bool m_paused = false;
     bool m_ended = false;

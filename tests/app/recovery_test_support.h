@@ -120,7 +120,7 @@ inline int runChild(const QString &folder, const QString &expected, const QStrin
 {
     Tfrmprincipal window;
     window.show();
-    RecoveryManager recovery(window, folder);
+    RecoveryManager recovery(window, window.documents(), folder);
     recovery.setDelay(50);
 
     window.btncriarClick(5);

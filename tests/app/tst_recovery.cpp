@@ -65,7 +65,7 @@ private slots:
         QFETCH(QString, how);
         Tfrmprincipal window;
         QVERIFY(appfixture::showWindow(window));
-        RecoveryManager recovery(window, folder());
+        RecoveryManager recovery(window, window.documents(), folder());
         recovery.setDelay(50);
         QVERIFY(recovery.isEnabled());
 
@@ -119,7 +119,7 @@ private slots:
         {
             Tfrmprincipal window;
             QVERIFY(appfixture::showWindow(window));
-            RecoveryManager recovery(window, folder());
+            RecoveryManager recovery(window, window.documents(), folder());
             recovery.setDelay(60000);
             newDocument(window, 1);
             DocumentPage *second = newDocument(window, 1);
@@ -134,7 +134,7 @@ private slots:
 
         Tfrmprincipal window;
         QVERIFY(appfixture::showWindow(window));
-        RecoveryManager recovery(window, folder());
+        RecoveryManager recovery(window, window.documents(), folder());
         Question seen;
         answerRecovery(&seen, "btnreabrir");
         QCOMPARE(recovery.offerRecovery(), 1);
@@ -180,7 +180,7 @@ private slots:
 
         Tfrmprincipal window;
         QVERIFY(appfixture::showWindow(window));
-        RecoveryManager recovery(window, folder());
+        RecoveryManager recovery(window, window.documents(), folder());
         Question seen;
         answerRecovery(&seen, "btnreabrir");
         QCOMPARE(recovery.offerRecovery(), 2);
@@ -240,7 +240,7 @@ private slots:
 
         Tfrmprincipal window;
         QVERIFY(appfixture::showWindow(window));
-        RecoveryManager recovery(window, folder());
+        RecoveryManager recovery(window, window.documents(), folder());
         Question seen;
         answerRecovery(&seen, button, untick);
         recovery.offerRecovery();
@@ -253,7 +253,7 @@ private slots:
 
         // What was decided is not asked again; what was not, is.
         recovery.flush();
-        RecoveryManager next(window, folder());
+        RecoveryManager next(window, window.documents(), folder());
         Question again;
         answerRecovery(&again, "", {}, 300);
         QCOMPARE(next.offerRecovery(), 0);
@@ -289,7 +289,7 @@ private slots:
         QVERIFY(running.write("documento-1", makeCopy("vivo.java*", "c", now.addDays(-45)), nullptr));
 
         Tfrmprincipal window;
-        RecoveryManager recovery(window, folder());
+        RecoveryManager recovery(window, window.documents(), folder());
         Question seen;
         answerRecovery(&seen, "");
         recovery.offerRecovery();
@@ -319,7 +319,7 @@ private slots:
 
         Tfrmprincipal window;
         QVERIFY(appfixture::showWindow(window));
-        RecoveryManager recovery(window, where);
+        RecoveryManager recovery(window, window.documents(), where);
         recovery.setDelay(20);
         QCOMPARE(recovery.isEnabled(), !atStart);
         if (!atStart) {

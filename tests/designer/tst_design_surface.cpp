@@ -210,8 +210,8 @@ void TestDesignSurface::popupMenuFollowsTheSelection()
     f.show();
     int properties = 0;
     int events = 0;
-    f.session.hooks().showProperties = [&properties] { ++properties; };
-    f.session.hooks().showEvents = [&events] { ++events; };
+    connect(&f.session, &DesignerSession::propertiesWanted, this, [&properties] { ++properties; });
+    connect(&f.session, &DesignerSession::eventsWanted, this, [&events] { ++events; });
     PreviewControl *a = f.place(1, QPoint(21, 21));
     f.place(1, QPoint(21, 61));
     QMenu &menu = f.session.mnuCpo();
