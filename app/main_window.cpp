@@ -107,7 +107,15 @@ Tfrmprincipal::Tfrmprincipal(const QString &programFolder, QWidget *parent)
             &Tfrmprincipal::followActiveDocument);
     connect(m_files.get(), &FileCommands::aboutToSave, m_designer.get(),
             &DesignerBridge::clearSelection);
-    connect(m_files.get(), &FileCommands::fileOpened, this, &Tfrmprincipal::documentsCameIn);
+    // As for documents reopened from their copies (documentsCameIn), but an
+    // opened file keeps "Salvar" available until the focus moves
+    // (FocusCurrentEditor would grey it for a text as saved): its editor
+    // takes the keyboard directly.
+    connect(m_files.get(), &FileCommands::fileOpened, this, [this] {
+        enableDocumentCommands();
+        enableOpenedFileCommands();
+        currentEditor()->SetFocus();
+    });
 }
 
 Tfrmprincipal::~Tfrmprincipal()

@@ -58,8 +58,8 @@ public:
     // The "Código" editor of the active page, or null when no page is open.
     TSynMemo *currentEditor() const;
     void FocusCurrentEditor();
-    // Documents came in from files (opened, or reopened from their copies):
-    // the commands that need one apply, and the editor takes the keyboard.
+    // Documents were reopened from their copies: the commands that need one
+    // apply, and the editor takes the keyboard.
     void documentsCameIn();
     // The user selects another tab.
     void pagFormsChange();

@@ -12,6 +12,7 @@
 #include "app/help_bridge.h"
 #include "app/new_document_dialog.h"
 #include "app/run_commands.h"
+#include "app/run_console.h"
 #include "app/variables_panel.h"
 #include "common/object_names.h"
 #include "common/toolbar_row.h"

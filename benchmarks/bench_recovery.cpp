@@ -45,7 +45,7 @@ int main(int argc, char **argv)
     QTemporaryDir dir;
     Tfrmprincipal window;
     window.show();
-    RecoveryManager recovery(window, dir.filePath(QStringLiteral("recuperacao")));
+    RecoveryManager recovery(window, window.documents(), dir.filePath(QStringLiteral("recuperacao")));
     window.btncriarClick(1);
     DocumentPage *page = window.activePage();
 

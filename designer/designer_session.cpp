@@ -8,6 +8,7 @@
 #include "designer/swing_codegen.h"
 
 #include <QAction>
+#include <QMetaMethod>
 
 DesignerSession::DesignerSession(NamingCounters &counters, QWidget *messageParent)
     : m_messageParent(messageParent), m_counters(counters),
@@ -105,7 +106,10 @@ PreviewControl *DesignerSession::placeComponent(DesignWindow *window, ComponentK
 
 void DesignerSession::showMessage(const QString &text)
 {
-    messages::plain(m_messageParent, text);
+    if (isSignalConnected(QMetaMethod::fromSignal(&DesignerSession::messageWanted)))
+        emit messageWanted(text);
+    else
+        messages::plain(m_messageParent, text);
 }
 
 QList<PreviewControl *> DesignerSession::selection() const

@@ -45,7 +45,8 @@ public:
     // its code; the form's views create its preview, which is returned.
     PreviewControl *placeComponent(DesignWindow *window, ComponentKind kind, const QPoint &topLeft);
 
-    // Code generation problems ("Falta classe!"), in a plain box.
+    // Code generation problems ("Falta classe!"): to whoever listens to
+    // messageWanted, else in a plain box.
     void showMessage(const QString &text);
 
     // --- Handlers ---------------------------------------------------------
@@ -72,6 +73,7 @@ signals:
     // asked for (the popup menu); the answer comes before the click returns.
     void propertiesWanted();
     void eventsWanted();
+    void messageWanted(const QString &text);
 
 private:
     // Takes the bounds the handle gave the selected controls into their form

@@ -75,7 +75,7 @@ public:
         layout->addWidget(editor, 1);
         page = new DesignPage(session, document, QStringLiteral(TAVESSA_SOURCE_DIR), m_top.get());
         layout->addWidget(page, 3);
-        session.hooks().showMessage = [this](const QString &text) { messages.append(text); };
+        QObject::connect(&session, &DesignerSession::messageWanted, [this](const QString &text) { messages.append(text); });
     }
 
     // Shows the page with a new design (or none, to load one first).
