@@ -30,7 +30,8 @@ CompileHelper::CompileHelper(const QString &jarPath)
     : m_helper(QStringLiteral("tavessa-compiler.jar"), jarPath,
                {QStringLiteral("-Xmx%1m").arg(HeapLimitMb), QStringLiteral("-XX:MaxMetaspaceSize=%1m").arg(HeapLimitMb),
                 QStringLiteral("-XX:+UseSerialGC"), QStringLiteral("-XX:TieredStopAtLevel=1"),
-                QStringLiteral("-Duser.language=en"), QStringLiteral("-Dfile.encoding=UTF-8")})
+                QStringLiteral("-Duser.language=en"), QStringLiteral("-Dfile.encoding=UTF-8")},
+               HelperProcess::Reading::Waiting)
 {
 }
 

@@ -68,7 +68,8 @@ void DebugSession::attach(int port)
     m_helper = std::make_unique<HelperProcess>(
         QStringLiteral("tavessa-debugger.jar"), m_jarPath,
         QStringList{QStringLiteral("-XX:+UseSerialGC"), QStringLiteral("-XX:TieredStopAtLevel=1"),
-                    QStringLiteral("-Dfile.encoding=UTF-8")});
+                    QStringLiteral("-Dfile.encoding=UTF-8")},
+        HelperProcess::Reading::AsItComes);
     // Its input closing (Tavessa gone) ends the program too.
     connect(m_helper.get(), &HelperProcess::output, this, &DebugSession::takeOutput);
     connect(m_helper.get(), &HelperProcess::finished, this, &DebugSession::helperGone);

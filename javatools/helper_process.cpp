@@ -21,10 +21,10 @@ std::optional<QByteArray> LineBuffer::next()
 }
 
 HelperProcess::HelperProcess(const QString &jarName, const QString &jarPath, const QStringList &vmOptions,
-                             QObject *parent)
+                             Reading reading, QObject *parent)
     : QObject(parent),
       m_jarPath(jarPath.isEmpty() ? QDir(QCoreApplication::applicationDirPath()).filePath(jarName) : jarPath),
-      m_vmOptions(vmOptions)
+      m_vmOptions(vmOptions), m_reading(reading)
 {
 }
 
@@ -49,8 +49,10 @@ bool HelperProcess::start()
     // The helper dies with Tavessa, even when Tavessa is killed.
     m_process->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
     connect(m_process.get(), &QProcess::readyReadStandardOutput, this, [this] {
-        if (!m_waiting)
+        if (m_reading == Reading::AsItComes)
             emit output(m_process->readAllStandardOutput());
+        else
+            m_lines.add(m_process->readAllStandardOutput());
     });
     connect(m_process.get(), &QProcess::finished, this, &HelperProcess::finished);
     connect(m_process.get(), &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
@@ -95,16 +97,11 @@ void HelperProcess::write(const QByteArray &bytes)
 
 std::optional<QByteArray> HelperProcess::readLine(QDeadlineTimer deadline)
 {
-    m_waiting = true;
     for (;;) {
-        if (std::optional<QByteArray> line = m_lines.next()) {
-            m_waiting = false;
+        if (std::optional<QByteArray> line = m_lines.next())
             return line;
-        }
-        if (!isRunning() || deadline.hasExpired()) {
-            m_waiting = false;
+        if (!isRunning() || deadline.hasExpired())
             return std::nullopt;
-        }
         m_process->waitForReadyRead(int(qMin<qint64>(deadline.remainingTime(), 1000)));
         m_lines.add(m_process->readAllStandardOutput());
     }

@@ -32,8 +32,12 @@ class HelperProcess : public QObject
 {
     Q_OBJECT
 public:
+    // How its output is read: by readLine, waiting for each line (what
+    // arrives in between is kept for it), or as it comes, by `output`.
+    enum class Reading { Waiting, AsItComes };
+
     // `jarName` beside the executable when `jarPath` is empty.
-    HelperProcess(const QString &jarName, const QString &jarPath, const QStringList &vmOptions,
+    HelperProcess(const QString &jarName, const QString &jarPath, const QStringList &vmOptions, Reading reading,
                   QObject *parent = nullptr);
     ~HelperProcess() override;
 
@@ -48,12 +52,11 @@ public:
     qint64 processId() const;
     void write(const QByteArray &bytes);
 
-    // Reading while waiting: the next line, waiting at most until `deadline`.
+    // Reading::Waiting: the next line, waiting at most until `deadline`.
     std::optional<QByteArray> readLine(QDeadlineTimer deadline);
 
 signals:
-    // Reading as it comes (for a helper read without waiting): what the
-    // helper wrote, in the pieces it arrived in.
+    // Reading::AsItComes: what the helper wrote, in the pieces it arrived in.
     void output(const QByteArray &bytes);
     void finished();
     void failedToStart();
@@ -62,6 +65,6 @@ private:
     QString m_jarPath;
     QStringList m_vmOptions;
     std::unique_ptr<QProcess> m_process;
+    Reading m_reading;
     LineBuffer m_lines;
-    bool m_waiting = false; // read by readLine: the output goes to m_lines, not out
 };
