@@ -28,7 +28,6 @@
 import com.sun.jdi.AbsentInformationException;
 import com.sun.jdi.ArrayReference;
 import com.sun.jdi.Bootstrap;
-import com.sun.jdi.CharValue;
 import com.sun.jdi.ClassType;
 import com.sun.jdi.Field;
 import com.sun.jdi.IncompatibleThreadStateException;
@@ -36,7 +35,6 @@ import com.sun.jdi.LocalVariable;
 import com.sun.jdi.Location;
 import com.sun.jdi.Method;
 import com.sun.jdi.ObjectReference;
-import com.sun.jdi.PrimitiveValue;
 import com.sun.jdi.ReferenceType;
 import com.sun.jdi.StackFrame;
 import com.sun.jdi.StringReference;
@@ -480,45 +478,10 @@ public final class TavessaDebugger {
     }
 
     private void variable(String name, String type, Value value) {
-        long id = 0;
-        String shown;
-        if (value == null) {
-            shown = "null";
-        } else if (value instanceof CharValue c) {
-            shown = "'" + c.value() + "'";
-        } else if (value instanceof PrimitiveValue) {
-            shown = value.toString();
-        } else if (value instanceof StringReference s) {
-            String text = s.value();
-            shown = "\"" + (text.length() > 200 ? text.substring(0, 200) + "…" : text) + "\"";
-        } else if (value instanceof ArrayReference array) {
-            String element = array.referenceType().name().replaceFirst("\\[\\]$", "");
-            shown = element + "[" + array.length() + "]";
-            id = array.uniqueID();
-        } else {
-            ObjectReference object = (ObjectReference) value;
-            shown = boxed(object);
-            if (shown == null) {
-                shown = object.referenceType().name() + "@" + object.uniqueID();
-                id = object.uniqueID();
-            }
-        }
+        long id = ValueText.opens(value) ? ((ObjectReference) value).uniqueID() : 0;
         if (id != 0)
             values.put(id, value);
-        send("var", name, type, shown, String.valueOf(id));
-    }
-
-    // Integer, Double, Character...: their value, as Java prints it.
-    private static String boxed(ObjectReference object) {
-        if (!object.referenceType().name().startsWith("java.lang."))
-            return null;
-        Field field = object.referenceType().fieldByName("value");
-        if (field == null || field.isStatic())
-            return null;
-        Value inner = object.getValue(field);
-        if (inner instanceof CharValue c)
-            return "'" + c.value() + "'";
-        return inner instanceof PrimitiveValue ? inner.toString() : null;
+        send("var", name, type, ValueText.of(value), String.valueOf(id));
     }
 
     private synchronized void send(String... fields) {
