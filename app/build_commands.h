@@ -55,15 +55,6 @@ public:
     // (the verdict, notes, the explanations) carry none.
     static constexpr int CompilerRowRole = Qt::UserRole + 1;
 
-    // The last compile's output as data: what the log list and the marks show.
-    struct CompileReport
-    {
-        QString folder;
-        QList<JavacMessage> messages;
-        QList<CompilerExplanation> explanations;
-    };
-    const CompileReport &lastCompile() const { return m_lastCompile; }
-
 signals:
     // The compiler was started for the active document (the run commands
     // become available).
@@ -76,6 +67,14 @@ private:
     // Each message's place in its open document, with its explanation.
     void markMessages(const CompiledSource &source);
     void addLogLine(const QString &text);
+
+    // The last compile's output as data: what the log list and the marks show.
+    struct CompileReport
+    {
+        QString folder;
+        QList<JavacMessage> messages;
+        QList<CompilerExplanation> explanations;
+    };
 
     DocumentManager &m_documents;
     FileCommands &m_files;

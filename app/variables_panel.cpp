@@ -19,7 +19,6 @@ constexpr int IdRole = Qt::UserRole + 1;   // what expanding the item asks for
 constexpr int NextRole = Qt::UserRole + 2; // on "more" items: the next element
 constexpr int FrameRole = Qt::UserRole + 3;
 constexpr int PathRole = Qt::UserRole + 4; // "method/name/[2]/campo": what stays open
-const QColor kChanged = colours::of(ColourRole::ChangedValue);
 
 bool isPlaceholder(const QTreeWidgetItem *item)
 {
@@ -199,7 +198,7 @@ void VariablesPanel::fill(QTreeWidgetItem *parent, const QList<ShownVariable> &r
             m_tree->addTopLevelItem(item);
         if (row.changed) {
             for (int column = 0; column < 3; ++column)
-                item->setBackground(column, kChanged);
+                item->setBackground(column, colours::of(ColourRole::ChangedValue));
             item->setToolTip(1, QStringLiteral("Mudou no último passo"));
         }
         if (row.reopen)

@@ -55,9 +55,4 @@ QColor of(ColourRole role)
     return entry(role).colour;
 }
 
-QString nameOf(ColourRole role)
-{
-    return QString::fromUtf8(entry(role).name);
-}
-
 } // namespace colours

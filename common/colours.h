@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QColor>
-#include <QString>
 
 // Every colour the program paints with, by what it shows. One table holds
 // them; the views ask it for a role and never write a colour of their own.
@@ -36,7 +35,5 @@ enum class ColourRole {
 namespace colours {
 
 QColor of(ColourRole role);
-// The role's name in the table, for listings and checks.
-QString nameOf(ColourRole role);
 
 } // namespace colours

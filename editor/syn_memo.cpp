@@ -24,7 +24,6 @@ constexpr int kGutterLeftOffset = 10;
 constexpr int kGutterRightMargin = 4;
 constexpr int kMinGutterDigits = 3;
 constexpr int kTabWidth = 4;
-const QColor kActiveLineColour = colours::of(ColourRole::ActiveLine);
 
 } // namespace
 
@@ -479,7 +478,7 @@ void TSynMemo::paintGutter(QPaintEvent *event)
 void TSynMemo::highlightCurrentLine()
 {
     QTextEdit::ExtraSelection line;
-    line.format.setBackground(kActiveLineColour);
+    line.format.setBackground(colours::of(ColourRole::ActiveLine));
     line.format.setProperty(QTextFormat::FullWidthSelection, true);
     line.cursor = textCursor();
     line.cursor.clearSelection();

@@ -10,9 +10,6 @@
 
 namespace {
 
-const QColor kPairColour = colours::of(ColourRole::BracketPair);
-const QColor kLoneColour = colours::of(ColourRole::BracketLone);
-
 bool isOpening(QChar c)
 {
     return c == u'(' || c == u'[' || c == u'{';
@@ -99,6 +96,6 @@ QList<QTextEdit::ExtraSelection> TSynMemo::bracketSelections() const
     const int here = block.position() + data->brackets.at(index).column;
     const int there = partnerPosition(block, index);
     if (there < 0)
-        return {marked(document(), here, kLoneColour)};
-    return {marked(document(), here, kPairColour), marked(document(), there, kPairColour)};
+        return {marked(document(), here, colours::of(ColourRole::BracketLone))};
+    return {marked(document(), here, colours::of(ColourRole::BracketPair)), marked(document(), there, colours::of(ColourRole::BracketPair))};
 }

@@ -9,15 +9,6 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
-namespace {
-
-const QColor kMarkerColour = colours::of(ColourRole::MessageMark);
-const QColor kBreakpointColour = colours::of(ColourRole::Breakpoint);
-const QColor kExecutionColour = colours::of(ColourRole::ExecutionLine);
-const QColor kArrowColour = colours::of(ColourRole::ExecutionArrow);
-
-} // namespace
-
 void TSynMemo::ShowMarks(TextMarks *marks)
 {
     if (m_marks)
@@ -60,7 +51,7 @@ QList<QTextEdit::ExtraSelection> TSynMemo::markerSelections() const
     for (const TextMark &marker : Markers()) {
         QTextEdit::ExtraSelection wavy;
         wavy.format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
-        wavy.format.setUnderlineColor(kMarkerColour);
+        wavy.format.setUnderlineColor(colours::of(ColourRole::MessageMark));
         wavy.cursor = marker.range;
         selections.append(wavy);
     }
@@ -108,7 +99,7 @@ void TSynMemo::paintMarkerSign(QPainter &painter, const QRect &rect)
     const QRectF box = square(rect, 3);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(kMarkerColour, 2, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(colours::of(ColourRole::MessageMark), 2, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(box.topLeft(), box.bottomRight());
     painter.drawLine(box.topRight(), box.bottomLeft());
     painter.restore();
@@ -119,7 +110,7 @@ void TSynMemo::paintBreakpoint(QPainter &painter, const QRect &rect)
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(kBreakpointColour);
+    painter.setBrush(colours::of(ColourRole::Breakpoint));
     painter.drawEllipse(square(rect, 1));
     painter.restore();
 }
@@ -129,8 +120,8 @@ void TSynMemo::paintExecutionArrow(QPainter &painter, const QRect &rect)
     const QRectF box = square(rect, 1);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(kArrowColour.darker(140), 1));
-    painter.setBrush(kArrowColour);
+    painter.setPen(QPen(colours::of(ColourRole::ExecutionArrow).darker(140), 1));
+    painter.setBrush(colours::of(ColourRole::ExecutionArrow));
     painter.drawPolygon(QPolygonF() << box.topLeft() << QPointF(box.right(), box.center().y())
                                     << box.bottomLeft());
     painter.restore();
@@ -154,7 +145,7 @@ QList<QTextEdit::ExtraSelection> TSynMemo::executionSelection() const
     if (line < 0 || !block.isValid())
         return {};
     QTextEdit::ExtraSelection lit;
-    lit.format.setBackground(kExecutionColour);
+    lit.format.setBackground(colours::of(ColourRole::ExecutionLine));
     lit.format.setProperty(QTextFormat::FullWidthSelection, true);
     lit.cursor = QTextCursor(block);
     return {lit};

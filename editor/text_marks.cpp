@@ -2,15 +2,6 @@
 
 #include <algorithm>
 
-QList<TextMark> TextMarks::of(TextMark::Kind kind) const
-{
-    QList<TextMark> result;
-    for (const TextMark &mark : m_marks)
-        if (mark.kind == kind)
-            result.append(mark);
-    return result;
-}
-
 QList<int> TextMarks::linesOf(TextMark::Kind kind) const
 {
     QList<int> lines;

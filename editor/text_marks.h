@@ -35,7 +35,6 @@ public:
     using Match = std::function<bool(const TextMark &)>;
 
     const QList<TextMark> &all() const { return m_marks; }
-    QList<TextMark> of(TextMark::Kind kind) const;
     // The lines (0-based, in order, each once) with a mark of `kind`.
     QList<int> linesOf(TextMark::Kind kind) const;
     bool hasOn(TextMark::Kind kind, int line) const;

@@ -2,9 +2,6 @@
 
 #include "javatools/helper_protocol.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
@@ -21,9 +18,7 @@ const QString kNoDebugModule = QStringLiteral(
 DebugSession::DebugSession(const QString &folder, const QString &mainClass, const QString &jarPath,
                            QObject *parent)
     : QObject(parent), m_folder(folder), m_mainClass(mainClass),
-      m_jarPath(jarPath.isEmpty()
-                    ? QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("tavessa-debugger.jar"))
-                    : jarPath)
+      m_jarPath(jarPath)
 {
 }
 

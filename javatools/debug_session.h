@@ -102,7 +102,7 @@ private:
 
     QString m_folder;
     QString m_mainClass;
-    QString m_jarPath;
+    QString m_jarPath; // empty: beside the executable
     QList<std::pair<QString, int>> m_breakpoints; // until attach
     std::unique_ptr<HelperProcess> m_helper;
     LineBuffer m_lines;

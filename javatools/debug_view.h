@@ -59,8 +59,6 @@ public:
     void asked(qint64 id, const QString &parentPath) { m_waiting.append({id, parentPath}); }
     // Where the answer for `id` goes; nothing when it was not waited for.
     std::optional<QString> answered(qint64 id);
-    // The frame shown changed: answers still on the way go nowhere.
-    void forgetRequests() { m_waiting.clear(); }
     // The session ended: nothing carries over to the next.
     void clear();
 

@@ -48,12 +48,11 @@ bool HelperProcess::start()
     m_process->setStandardErrorFile(QProcess::nullDevice());
     // The helper dies with Tavessa, even when Tavessa is killed.
     m_process->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
-    connect(m_process.get(), &QProcess::readyReadStandardOutput, this, [this] {
-        if (m_reading == Reading::AsItComes)
-            emit output(m_process->readAllStandardOutput());
-        else
-            m_lines.add(m_process->readAllStandardOutput());
-    });
+    // Read by waiting, the output stays in the process's buffer until then.
+    if (m_reading == Reading::AsItComes) {
+        connect(m_process.get(), &QProcess::readyReadStandardOutput, this,
+                [this] { emit output(m_process->readAllStandardOutput()); });
+    }
     connect(m_process.get(), &QProcess::finished, this, &HelperProcess::finished);
     connect(m_process.get(), &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
@@ -98,11 +97,12 @@ void HelperProcess::write(const QByteArray &bytes)
 std::optional<QByteArray> HelperProcess::readLine(QDeadlineTimer deadline)
 {
     for (;;) {
+        if (m_process)
+            m_lines.add(m_process->readAllStandardOutput());
         if (std::optional<QByteArray> line = m_lines.next())
             return line;
         if (!isRunning() || deadline.hasExpired())
             return std::nullopt;
         m_process->waitForReadyRead(int(qMin<qint64>(deadline.remainingTime(), 1000)));
-        m_lines.add(m_process->readAllStandardOutput());
     }
 }
