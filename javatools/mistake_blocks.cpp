@@ -355,7 +355,10 @@ std::optional<FoundMistake> extraClosingBrace(const MistakeContext &c)
     // A "}" written further right than the line that opened its block
     // belongs to an inner block: the one before it is too many. The first
     // such "}" in the text is the culprit.
-    if (const int extra = blocks::closesTooFarOut(c.tokens, c.braces, line); extra >= 0)
+    const int extra = blocks::indentationIsReliable(c.tokens, c.braces)
+                          ? blocks::closesTooFarOut(c.tokens, c.braces, line)
+                          : -1;
+    if (extra >= 0)
         return mistake("sobra_chave",
                        QStringLiteral("Sobra uma } na linha %1: ela fecha um bloco antes da hora, e "
                                       "o código que vem depois ficou fora do lugar (a mensagem "

@@ -315,7 +315,8 @@ std::optional<FoundMistake> commaForDot(const MistakeContext &c)
                                .arg(line)
                                .arg(left.text, right.text)),
                           t);
-        if (right.line != line && (right.isName() || right.kind == tkKey || right.is("}")))
+        // (An enum constant's body or an initializer's row ends in "},".)
+        if (right.line != line && !left.is("}") && (right.isName() || right.kind == tkKey || right.is("}")))
             return placed(commaAtTheEnd(line), t);
     }
     // A declaration that ends with a comma reads on into the next statement,

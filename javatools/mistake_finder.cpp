@@ -82,6 +82,7 @@ const QStringList &MistakeFinder::ids()
         "falta_chave",
         "sobra_chave",
         "fora_do_metodo",
+        "chaves_desencontradas",
         "linha_incompleta",
         "igual_depois_do_metodo",
         "declaracao_sem_nome",

@@ -129,6 +129,15 @@ std::optional<FoundMistake> codeOutsideMethod(const MistakeContext &c)
                                    || second.is("--") || second.is("(")));
     if (!statement || !enclosingMethod(c.tokens, c.braces, onLine.first()).name.isEmpty())
         return std::nullopt;
+    // With a "}" too many in the file, the statement was most likely written
+    // inside its method, and a brace above it ends the method early.
+    if (!c.braces.unmatched.isEmpty())
+        return mistake("chaves_desencontradas",
+                       QStringLiteral("A instrução da linha %1 ficou fora do método: uma } antes dela "
+                                      "fecha o método cedo demais. Ou sobra uma }, ou falta a { de um "
+                                      "bloco acima dela (um if, for ou while com várias instruções). "
+                                      "Confira as chaves do método até a linha %1.")
+                           .arg(line));
     return mistake("fora_do_metodo",
                    QStringLiteral("A instrução da linha %1 está fora de qualquer método, solta na "
                                   "classe: instruções só podem ficar dentro de um método. Ponha-a "

@@ -18,6 +18,30 @@ Braces::Braces(const SourceTokens &tokens)
         }
     }
     openAtEnd = stack;
+    // Count the innermost blocks with an indented body that show either
+    // habit. (A "}" missing or too many shifts the blocks around it, which
+    // then hold others; only a lost "{" can make one innermost.)
+    int underOpening = 0;
+    int atBody = 0;
+    for (qsizetype p = 0; p < pairs.size(); ++p) {
+        const Pair &pair = pairs.at(p);
+        const bool innermost = p + 1 == pairs.size() || pairs.at(p + 1).open > pair.close;
+        if (pair.close < 0 || !innermost)
+            continue;
+        const int open = tokens.indentOf(blocks::openingLine(tokens, pair.open));
+        const int body = blocks::bodyIndent(tokens, pair);
+        const int close = tokens.indentOf(tokens.at(pair.close).line);
+        if (body <= open)
+            continue;
+        underOpening += close == open ? 1 : 0;
+        atBody += close == body ? 1 : 0;
+    }
+    // (With a "}" too many, one block closed at its body's level is more
+    // likely that "}" than a habit.)
+    if (atBody >= 2 && atBody > 2 * underOpening)
+        habit = Habit::AtBody;
+    else if (atBody > underOpening && (unmatched.isEmpty() || atBody > 1))
+        habit = Habit::Unclear;
 }
 
 int Braces::around(int index) const
@@ -95,17 +119,44 @@ int openingLine(const SourceTokens &tokens, int open)
     return tokens.at(open - 1).line;
 }
 
+int bodyIndent(const SourceTokens &tokens, const Braces::Pair &pair)
+{
+    const int first = pair.open + 1;
+    if (first >= tokens.size() || (pair.close >= 0 && first >= pair.close))
+        return -1;
+    const int line = tokens.at(first).line;
+    if (line == tokens.at(pair.open).line || tokens.onLine(line).first() != first)
+        return -1;
+    return tokens.indentOf(line);
+}
+
+int expectedCloseIndent(const SourceTokens &tokens, const Braces &braces, const Braces::Pair &pair)
+{
+    const int open = tokens.indentOf(openingLine(tokens, pair.open));
+    const int body = bodyIndent(tokens, pair);
+    return braces.habit == Braces::Habit::AtBody && body > open ? body : open;
+}
+
 bool indentationIsReliable(const SourceTokens &tokens, const Braces &braces)
 {
     // A "}" missing or too many misaligns only the blocks around it, each
     // inside the next; blocks misaligned side by side are the writer's habit.
+    // Bodies written flush with their headers (a class's excepted) tell
+    // nothing.
+    if (braces.habit == Braces::Habit::Unclear)
+        return false;
     QList<Braces::Pair> misaligned;
+    int flush = 0;
+    int indented = 0;
     for (const Braces::Pair &pair : braces.pairs) {
         if (pair.close < 0)
             continue;
         const int open = openingLine(tokens, pair.open);
         const int close = tokens.at(pair.close).line;
-        if (open != close && tokens.indentOf(open) != tokens.indentOf(close))
+        const int body = bodyIndent(tokens, pair);
+        if (body >= 0 && !isClassBody(tokens, pair.open))
+            ++(body > tokens.indentOf(open) ? indented : flush);
+        if (open != close && tokens.indentOf(close) != expectedCloseIndent(tokens, braces, pair))
             misaligned.append(pair);
     }
     // One block out of line elsewhere is a slip of the hand.
@@ -114,7 +165,7 @@ bool indentationIsReliable(const SourceTokens &tokens, const Braces &braces)
         if (misaligned.at(i).close > misaligned.at(i - 1).close)
             ++beside;
     }
-    return beside <= 1;
+    return beside <= 1 && flush * 2 < indented;
 }
 
 int missingItsClose(const SourceTokens &tokens, const Braces &braces, int beforeLine)
@@ -128,7 +179,7 @@ int missingItsClose(const SourceTokens &tokens, const Braces &braces, int before
         const int closeLine = tokens.at(pair.close).line;
         if (closeLine > beforeLine || openLine == closeLine)
             continue;
-        if (tokens.indentOf(closeLine) < tokens.indentOf(openLine)
+        if (tokens.indentOf(closeLine) < expectedCloseIndent(tokens, braces, pair)
             && (found < 0 || openLine > openingLine(tokens, braces.pairs.at(found).open)))
             found = p;
     }
@@ -143,7 +194,7 @@ int closesTooFarOut(const SourceTokens &tokens, const Braces &braces, int before
             continue;
         const int openLine = openingLine(tokens, pair.open);
         const int closeLine = tokens.at(pair.close).line;
-        if (closeLine != openLine && tokens.indentOf(closeLine) > tokens.indentOf(openLine)
+        if (closeLine != openLine && tokens.indentOf(closeLine) > expectedCloseIndent(tokens, braces, pair)
             && (found < 0 || closeLine < tokens.at(found).line))
             found = pair.close;
     }

@@ -23,7 +23,7 @@ const QSet<QString> &restatingEntries()
         "else_sem_if",       "tipos_incompativeis",  "operador_entre_tipos", "nenhum_metodo_serve",
         "nenhum_construtor_serve", "argumentos_do_metodo", "argumentos_do_construtor",
         "metodo_sem_tipo",   "caractere_ilegal",     "codigo_inalcancavel", "condicao_nao_booleana",
-        "fim_de_arquivo",
+        "fim_de_arquivo",    "chaves_desencontradas",
     };
     return ids;
 }
