@@ -1,6 +1,7 @@
 #include "app/build_commands.h"
 
 #include "app/class_name.h"
+#include "app/compile_marks.h"
 #include "app/document_manager.h"
 #include "app/file_commands.h"
 #include "app/java_document.h"
@@ -9,6 +10,7 @@
 #include "common/wait_cursor.h"
 #include "editor/document_lines.h"
 #include "editor/text_file.h"
+#include "javatools/code_warnings.h"
 #include "javatools/compile_helper.h"
 #include "javatools/compiler_explanations.h"
 #include "javatools/compiler_messages.h"
@@ -98,6 +100,7 @@ bool BuildCommands::Compile()
         addLogLine(QStringLiteral("Tempo esgotado: o compilador não terminou em %1 segundos e "
                                   "foi interrompido.")
                        .arg(m_compiler->timeLimitMs() / 1000.0));
+    showWarnings(*document, compiled.lines);
     emit compilerStarted();
 
     const bool succeeded = result.verdict == JavacCompiler::Verdict::Succeeded;
@@ -138,9 +141,7 @@ void BuildCommands::showCompilerLines(const QStringList &lines, const QString &f
 void BuildCommands::markMessages(const CompiledSource &source)
 {
     const QString &folder = m_lastCompile.folder;
-    QHash<int, CompilerExplanation> explained;
-    for (const CompilerExplanation &explanation : m_lastCompile.explanations)
-        explained.insert(explanation.messageRow, explanation);
+    const QHash<int, CompilerExplanation> explained = compilemarks::byMessageRow(m_lastCompile.explanations);
     QHash<JavaDocument *, QList<TextMark>> marked;
     // Every document's old marks go with the new compile.
     for (JavaDocument *document : m_documents.documents())
@@ -152,24 +153,27 @@ void BuildCommands::markMessages(const CompiledSource &source)
             m_documents.findByPath(QDir(folder).absoluteFilePath(message.file));
         if (!document)
             continue;
-        // The compiler's own range when it gave one on the line.
-        int length = 0;
-        for (const CompilerDiagnostic &d : source.diagnostics) {
-            if (d.line == message.line && d.column == message.column && d.end > d.start)
-                length = int(qMin<qint64>(d.end - d.start, 200));
-        }
         const auto explanation = explained.constFind(message.firstRow);
-        const QString tip = explanation == explained.cend() ? message.text : explanation->text;
-        // Where the real cause stands, when it was found elsewhere.
-        if (explanation != explained.cend() && explanation->causeLine > 0)
-            marked[document].append(document->markerAt(explanation->causeLine - 1,
-                                                       explanation->causeColumn,
-                                                       explanation->causeLength, tip));
-        else
-            marked[document].append(document->markerAt(message.line - 1, message.column, length, tip));
+        marked[document].append(compilemarks::ofMessage(
+            *document, message, explanation == explained.cend() ? nullptr : &*explanation, source.diagnostics,
+            TextMark::Error));
     }
-    for (auto it = marked.begin(); it != marked.end(); ++it)
+    for (auto it = marked.begin(); it != marked.end(); ++it) {
         it.key()->marks().replace(TextMark::Error, it.value());
+        it.key()->marks().replace(TextMark::LiveError, {});
+    }
+}
+
+void BuildCommands::showWarnings(JavaDocument &document, const QStringList &lines)
+{
+    QList<TextMark> marks;
+    for (const CodeWarning &warning : codewarnings::find(lines)) {
+        auto *item = new QListWidgetItem(QStringLiteral("Aviso: ") + warning.text, &m_log);
+        item->setForeground(colours::of(ColourRole::LogWarning));
+        item->setToolTip(warning.text);
+        marks.append(compilemarks::ofWarning(document, warning));
+    }
+    document.marks().replace(TextMark::Warning, marks);
 }
 
 void BuildCommands::addLogLine(const QString &text)

@@ -12,6 +12,7 @@ struct CompiledSource;
 struct CompilerExplanation;
 class DocumentManager;
 class FileCommands;
+class JavaDocument;
 class JavacCompiler;
 class QListWidget;
 class QListWidgetItem;
@@ -66,6 +67,8 @@ private:
                            const CompiledSource &source);
     // Each message's place in its open document, with its explanation.
     void markMessages(const CompiledSource &source);
+    // The warnings for code that compiles but is wrong, as log lines and marks.
+    void showWarnings(JavaDocument &document, const QStringList &lines);
     void addLogLine(const QString &text);
 
     // The last compile's output as data: what the log list and the marks show.

@@ -45,6 +45,7 @@ inline constexpr char Compilar[] = "Compilarocodigo1";
 inline constexpr char Executar[] = "Executarocodigo1";
 inline constexpr char ExecutarNoTavessa[] = "ExecutarnoTavessa1";
 inline constexpr char Depurar[] = "Depurar1";
+inline constexpr char VerificarEnquantoDigito[] = "Verificarenquantodigito1";
 // "A&juda".
 inline constexpr char AjudaDoKorvine[] = "AjudadoKorvine1";
 inline constexpr char SobreKorvine[] = "SobreKorvine1";
@@ -60,7 +61,7 @@ inline constexpr const char *kAll[] = {
     MenuArquivo, MenuEditar, MenuVisualizar, MenuJava, MenuJsp, MenuHtml, MenuApplet, MenuBancoDeDados,
     MenuPacotes, MenuAjuda, Abrir, Novo, Salvar, SalvarComo, Fechar, Imprimir, Sair, Desfazer, Refazer,
     Recortar, Copiar, Colar, Localizar, SelecionarTudo, Fonte, FormatarCodigo, Padrao, Estruturas,
-    AplicacoesGraficas, Compilar, Executar, ExecutarNoTavessa, Depurar, AjudaDoKorvine, SobreKorvine,
+    AplicacoesGraficas, Compilar, Executar, ExecutarNoTavessa, Depurar, VerificarEnquantoDigito, AjudaDoKorvine, SobreKorvine,
     PararPrograma, ProximoPasso, Entrar, SairDoMetodo, Continuar};
 
 } // namespace commandid

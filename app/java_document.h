@@ -81,7 +81,13 @@ public:
     // The 1-based line of the caret in the document's editor, as it last
     // showed it; the templates read it when they start.
     int caretLine() const { return m_caretLine; }
-    void setCaretLine(int line) { m_caretLine = line; }
+    void setCaretLine(int line)
+    {
+        if (line == m_caretLine)
+            return;
+        m_caretLine = line;
+        emit caretLineChanged(line);
+    }
 
     // Every mark on the text, one list with one change signal: the places
     // the last compile's messages are about (each goes when its line is
@@ -138,6 +144,8 @@ signals:
     void breakpointRefused(const QString &reason);
     // The execution line was set: a request to bring it into view.
     void executionLineChanged();
+    // The editor's caret went to another 1-based line.
+    void caretLineChanged(int line);
 
 private:
     // The code patcher's view of the text.

@@ -9,6 +9,7 @@
 #include "app/file_commands.h"
 #include "app/help_bridge.h"
 #include "app/java_document.h"
+#include "app/live_checking.h"
 #include "app/new_document_dialog.h"
 #include "app/debug_commands.h"
 #include "app/run_commands.h"
@@ -28,6 +29,7 @@
 #include <QListWidget>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -87,6 +89,8 @@ Tfrmprincipal::Tfrmprincipal(const QString &programFolder, QWidget *parent)
     m_files = std::make_unique<FileCommands>(*m_documents, m_programFolder, this);
     m_editing = std::make_unique<EditCommands>(*m_pagForms, this);
     m_build = std::make_unique<BuildCommands>(*m_documents, *m_files, *m_lstLog, this);
+    m_liveChecking = std::make_unique<LiveChecking>(*m_documents);
+    connect(m_liveChecking.get(), &LiveChecking::summaryChanged, m_checkPanel, &QLabel::setText);
     m_help = std::make_unique<HelpBridge>(m_programFolder, this);
     buildConsole();
 
@@ -98,7 +102,8 @@ Tfrmprincipal::Tfrmprincipal(const QString &programFolder, QWidget *parent)
     followCommandStates();
 
     connect(m_documents.get(), &DocumentManager::documentAdded, this, &Tfrmprincipal::addPage);
-    // The compiler warms up while the student writes the first document.
+    // The compiler warms up while the student writes the first document
+    // (and from the moment the window is shown, see showEvent).
     connect(m_documents.get(), &DocumentManager::documentAdded, m_build.get(),
             &BuildCommands::prepareCompiler);
     connect(m_documents.get(), &DocumentManager::documentAboutToClose, this,
@@ -118,6 +123,20 @@ Tfrmprincipal::Tfrmprincipal(const QString &programFolder, QWidget *parent)
     });
 }
 
+void Tfrmprincipal::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // Both compilers start in the background once the window is up, so that
+    // neither the first F9 nor the first check waits for a virtual machine.
+    if (!m_warmedUp) {
+        m_warmedUp = true;
+        QTimer::singleShot(0, this, [this] {
+            m_build->prepareCompiler();
+            m_liveChecking->prepare();
+        });
+    }
+}
+
 Tfrmprincipal::~Tfrmprincipal()
 {
     // The docks hide while QWidget's destructor closes the window, when this
@@ -130,6 +149,7 @@ Tfrmprincipal::~Tfrmprincipal()
     // refer to the shared scanner and to the designer.
     while (m_pagForms && m_pagForms->count() > 0)
         delete m_pagForms->widget(0);
+    m_liveChecking.reset();
     m_documents.reset();
 }
 
@@ -205,6 +225,12 @@ void Tfrmprincipal::buildLayout()
     m_statusPanel->setFrameShape(QFrame::StyledPanel);
     m_statusPanel->setFrameShadow(QFrame::Sunken);
     status->addWidget(m_statusPanel, 1);
+    m_checkPanel = new QLabel(status);
+    m_checkPanel->setObjectName(QStringLiteral("StatusCheck"));
+    m_checkPanel->setAccessibleName(QStringLiteral("Verificação"));
+    m_checkPanel->setFrameShape(QFrame::StyledPanel);
+    m_checkPanel->setFrameShadow(QFrame::Sunken);
+    status->addPermanentWidget(m_checkPanel);
     setStatusBar(status);
 }
 

@@ -14,6 +14,7 @@ class EditCommands;
 class FileCommands;
 class HelpBridge;
 class JavaDocument;
+class LiveChecking;
 class DebugCommands;
 class RunCommands;
 class RunConsole;
@@ -101,6 +102,7 @@ public:
     FileCommands &files() { return *m_files; }
     EditCommands &editing() { return *m_editing; }
     BuildCommands &build() { return *m_build; }
+    LiveChecking &liveChecking() { return *m_liveChecking; }
     RunCommands &runs() { return *m_runs; }
     DebugCommands &debugging() { return *m_debugging; }
     TemplateBridge &templates() { return *m_templates; }
@@ -125,6 +127,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildLayout();
@@ -158,12 +161,14 @@ private:
     QTabWidget *m_pagForms = nullptr;
     QListWidget *m_lstLog = nullptr;
     QLabel *m_statusPanel = nullptr;
+    QLabel *m_checkPanel = nullptr; // what the check while typing found
     RunConsole *m_console = nullptr;
     QDockWidget *m_consoleDock = nullptr;
     VariablesPanel *m_variables = nullptr;
     QDockWidget *m_variablesDock = nullptr;
     int m_logHeight = 56;
     bool m_logDragged = false; // a height the student chose is kept
+    bool m_warmedUp = false;
     int m_consoleHeight = 0;
     QFont m_panelFont = QApplication::font(); // the panels' and dialogs' font unzoomed   // the console's last height, 0 before it was shown
     int m_zoomSteps = 0;
@@ -175,6 +180,7 @@ private:
     std::unique_ptr<FileCommands> m_files;
     std::unique_ptr<EditCommands> m_editing;
     std::unique_ptr<BuildCommands> m_build;
+    std::unique_ptr<LiveChecking> m_liveChecking;
     std::unique_ptr<RunCommands> m_runs;
     std::unique_ptr<DebugCommands> m_debugging;
     std::unique_ptr<HelpBridge> m_help;

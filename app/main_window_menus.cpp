@@ -10,6 +10,7 @@
 #include "app/file_commands.h"
 #include "app/glyphs.h"
 #include "app/help_bridge.h"
+#include "app/live_checking.h"
 #include "app/new_document_dialog.h"
 #include "app/run_commands.h"
 #include "app/run_console.h"
@@ -82,6 +83,7 @@ std::vector<TopMenu> mainMenu()
              {commandid::Executar, "Executar o código", "F10", false, [](Tfrmprincipal &w) { w.build().Run(); }},
              {commandid::ExecutarNoTavessa, "Executar no Tavessa", "Ctrl+F10", false, [](Tfrmprincipal &w) { w.runs().RunInside(); }},
              {commandid::Depurar, "Depurar", "Ctrl+F9", false, [](Tfrmprincipal &w) { w.debugging().Debug(); }},
+             {commandid::VerificarEnquantoDigito, "Verificar enquanto digito", "", true, nullptr},
          }},
         {commandid::MenuJsp, "&JSP", {}},
         {commandid::MenuHtml, "HTML", {}},
@@ -178,6 +180,12 @@ void Tfrmprincipal::buildMenus()
             item->setChecked(!toolbar->isHidden());
         });
     };
+    // Checking while typing is on until the student turns it off.
+    QAction *checking = command(commandid::VerificarEnquantoDigito);
+    checking->setCheckable(true);
+    checking->setChecked(true);
+    connect(checking, &QAction::toggled, this, [this](bool on) { liveChecking().setEnabled(on); });
+
     // "Parar" has no menu entry: the console's button and its shortcut.
     auto *stop = new QAction(QStringLiteral("Parar o programa"), this);
     stop->setObjectName(QString::fromLatin1(commandid::PararPrograma));

@@ -465,8 +465,11 @@ void TSynMemo::paintGutter(QPaintEvent *event)
             const int line = block.blockNumber();
             if (m_marks && m_marks->hasOn(TextMark::Breakpoint, line))
                 paintBreakpoint(painter, sign);
-            if (!markerTipOnLine(line).isEmpty())
+            // An error's cross wins over a warning's triangle on one line.
+            if (m_marks && (m_marks->hasOn(TextMark::Error, line) || m_marks->hasOn(TextMark::LiveError, line)))
                 paintMarkerSign(painter, sign);
+            else if (m_marks && m_marks->hasOn(TextMark::Warning, line))
+                paintWarningSign(painter, sign);
             if (m_marks && m_marks->hasOn(TextMark::ExecutionLine, line))
                 paintExecutionArrow(painter, sign);
         }

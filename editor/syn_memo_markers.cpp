@@ -51,7 +51,8 @@ QList<QTextEdit::ExtraSelection> TSynMemo::markerSelections() const
     for (const TextMark &marker : Markers()) {
         QTextEdit::ExtraSelection wavy;
         wavy.format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
-        wavy.format.setUnderlineColor(colours::of(ColourRole::MessageMark));
+        wavy.format.setUnderlineColor(
+            colours::of(marker.kind == TextMark::Warning ? ColourRole::WarningMark : ColourRole::MessageMark));
         wavy.cursor = marker.range;
         selections.append(wavy);
     }
@@ -102,6 +103,25 @@ void TSynMemo::paintMarkerSign(QPainter &painter, const QRect &rect)
     painter.setPen(QPen(colours::of(ColourRole::MessageMark), 2, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(box.topLeft(), box.bottomRight());
     painter.drawLine(box.topRight(), box.bottomLeft());
+    painter.restore();
+}
+
+// A warning: a triangle with its "!", told apart from an error by its shape
+// and not by its colour alone.
+void TSynMemo::paintWarningSign(QPainter &painter, const QRect &rect)
+{
+    const QRectF box = square(rect, 2);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor colour = colours::of(ColourRole::WarningMark);
+    painter.setPen(QPen(colour.darker(130), 1));
+    painter.setBrush(colour);
+    const QPointF corners[] = {{box.center().x(), box.top()}, box.bottomRight(), box.bottomLeft()};
+    painter.drawPolygon(corners, 3);
+    painter.setPen(QPen(Qt::black, qMax(1.0, box.width() / 8), Qt::SolidLine, Qt::RoundCap));
+    const qreal x = box.center().x();
+    painter.drawLine(QPointF(x, box.top() + box.height() * 0.35), QPointF(x, box.top() + box.height() * 0.68));
+    painter.drawPoint(QPointF(x, box.top() + box.height() * 0.85));
     painter.restore();
 }
 

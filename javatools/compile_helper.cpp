@@ -26,12 +26,22 @@ CompilerDiagnostic diagnosticOf(QByteArrayView fields)
 
 } // namespace
 
+QStringList CompileHelper::vmOptions()
+{
+    return {QStringLiteral("-Xmx%1m").arg(HeapLimitMb), QStringLiteral("-XX:MaxMetaspaceSize=%1m").arg(HeapLimitMb),
+            QStringLiteral("-XX:+UseSerialGC"), QStringLiteral("-XX:TieredStopAtLevel=1"),
+            QStringLiteral("-Duser.language=en"), QStringLiteral("-Dfile.encoding=UTF-8")};
+}
+
+QByteArray CompileHelper::checkRequest(const QString &folder, const QString &fileName, const QByteArray &encoding,
+                                       const QString &text)
+{
+    return "check\ndir " + escaped(folder) + "\nfile " + escaped(fileName) + "\nencoding "
+           + escaped(QString::fromLatin1(encoding)) + "\ntext " + escaped(text) + "\nend\n";
+}
+
 CompileHelper::CompileHelper(const QString &jarPath)
-    : m_helper(QStringLiteral("tavessa-compiler.jar"), jarPath,
-               {QStringLiteral("-Xmx%1m").arg(HeapLimitMb), QStringLiteral("-XX:MaxMetaspaceSize=%1m").arg(HeapLimitMb),
-                QStringLiteral("-XX:+UseSerialGC"), QStringLiteral("-XX:TieredStopAtLevel=1"),
-                QStringLiteral("-Duser.language=en"), QStringLiteral("-Dfile.encoding=UTF-8")},
-               HelperProcess::Reading::Waiting)
+    : m_helper(QStringLiteral("tavessa-compiler.jar"), jarPath, vmOptions(), HelperProcess::Reading::Waiting)
 {
 }
 
@@ -88,21 +98,33 @@ std::optional<CompileHelper::Outcome> CompileHelper::compile(const QString &fold
 
     m_helper.write("compile\ndir " + escaped(folder) + "\nfile " + escaped(fileName)
                      + "\nencoding " + escaped(QString::fromLatin1(encoding)) + "\nend\n");
-    Outcome outcome;
+    CompileAnswer answer;
     for (;;) {
         const std::optional<QByteArray> line = m_helper.readLine(deadline);
         if (!line)
             return broken();
-        const QByteArrayView view(*line);
-        if (view.startsWith("text ")) {
-            outcome.lines.append(unescaped(view.sliced(5)));
-        } else if (view.startsWith("diag ")) {
-            outcome.diagnostics.append(diagnosticOf(view.sliced(5)));
-        } else if (view == "result ok" || view == "result fail") {
-            outcome.succeeded = view == "result ok";
-            return outcome;
-        } else {
+        switch (answer.take(*line)) {
+        case CompileAnswer::Step::More:
+            break;
+        case CompileAnswer::Step::Done:
+            return answer.outcome();
+        case CompileAnswer::Step::Broken:
             return broken();
         }
     }
+}
+
+CompileAnswer::Step CompileAnswer::take(QByteArrayView line)
+{
+    if (line.startsWith("text ")) {
+        m_outcome.lines.append(unescaped(line.sliced(5)));
+    } else if (line.startsWith("diag ")) {
+        m_outcome.diagnostics.append(diagnosticOf(line.sliced(5)));
+    } else if (line == "result ok" || line == "result fail") {
+        m_outcome.succeeded = line == "result ok";
+        return Step::Done;
+    } else {
+        return Step::Broken;
+    }
+    return Step::More;
 }

@@ -50,10 +50,31 @@ public:
 
     QString jarPath() const { return m_helper.jarPath(); }
 
+    // The virtual machine's options, for every process of this jar.
+    static QStringList vmOptions();
+    // A request to check `text` as the file `fileName` of `folder` without
+    // writing anything.
+    static QByteArray checkRequest(const QString &folder, const QString &fileName, const QByteArray &encoding,
+                                   const QString &text);
+
 private:
     void stop();
 
     HelperProcess m_helper;
     bool m_started = false; // java and the jar were there
     bool m_ready = false;
+};
+
+// One answer of the helper, taken a line at a time.
+class CompileAnswer
+{
+public:
+    enum class Step { More, Done, Broken };
+
+    Step take(QByteArrayView line);
+    const CompileHelper::Outcome &outcome() const { return m_outcome; }
+    void clear() { m_outcome = {}; }
+
+private:
+    CompileHelper::Outcome m_outcome;
 };

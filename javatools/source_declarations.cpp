@@ -46,6 +46,19 @@ QString typeEndingAt(const SourceTokens &tokens, int i)
 
 } // namespace
 
+void SourceDeclarations::addVariable(const QString &name, const QString &type)
+{
+    const auto known = variableTypes.constFind(name);
+    if (known != variableTypes.cend() && *known != type)
+        typeVaries.insert(name);
+    variableTypes.insert(name, type);
+}
+
+QString SourceDeclarations::onlyTypeOf(const QString &name) const
+{
+    return typeVaries.contains(name) ? QString() : variableTypes.value(name);
+}
+
 SourceDeclarations::SourceDeclarations(const SourceTokens &tokens)
 {
     for (int i = 0; i + 1 < tokens.size(); ++i) {
@@ -70,7 +83,7 @@ SourceDeclarations::SourceDeclarations(const SourceTokens &tokens)
         const SourceToken before = tokens.get(i - 2);
         if (tokens.get(i - 1).isName() && (before.isName() || before.isNumber() || before.isString()))
             continue;
-        variableTypes.insert(t.text, typeEndingAt(tokens, i - 1));
+        addVariable(t.text, typeEndingAt(tokens, i - 1));
         variableLines.insert(t.text, t.line);
         // int a = 1, b = 2; and int a, b;
         if (next.is(",") || next.is("=")) {
@@ -82,7 +95,7 @@ SourceDeclarations::SourceDeclarations(const SourceTokens &tokens)
                     break;
                 if (depth == 0 && u.is(",") && tokens.get(j + 1).isName()
                     && (tokens.get(j + 2).is("=") || tokens.get(j + 2).is(",") || tokens.get(j + 2).is(";"))) {
-                    variableTypes.insert(tokens.get(j + 1).text, typeEndingAt(tokens, i - 1));
+                    addVariable(tokens.get(j + 1).text, typeEndingAt(tokens, i - 1));
                     variableLines.insert(tokens.get(j + 1).text, tokens.get(j + 1).line);
                 }
             }

@@ -7,6 +7,9 @@
 // Protocol, one request at a time over standard input and output, UTF-8, one
 // field per line, values escaped (\\ \n \r \t):
 //   in:  compile / dir <folder> / file <name> / encoding <name> / end
+//        check / dir <folder> / file <name> / encoding <name> / text <source> / end
+//                                          a check of text not yet saved: parsed
+//                                          and analysed in memory, nothing written
 //   out: text <line>                       a line of the compiler's output
 //        diag <kind> <code> <line> <column> <start> <end> <file> <arg>...
 //                                          tab-separated, for each diagnostic
@@ -70,11 +73,13 @@ public final class TavessaCompiler {
         out.flush();
         BufferedReader in = new BufferedReader(new InputStreamReader(System.in, StandardCharsets.UTF_8));
         Map<String, String> request = new HashMap<>();
+        boolean checking = false;
         for (String line = in.readLine(); line != null; line = in.readLine()) {
-            if (line.equals("compile")) {
+            if (line.equals("compile") || line.equals("check")) {
                 request.clear();
+                checking = line.equals("check");
             } else if (line.equals("end")) {
-                server.compile(request);
+                server.compile(request, checking);
                 out.flush();
             } else {
                 int blank = line.indexOf(' ');
@@ -114,26 +119,43 @@ public final class TavessaCompiler {
         compiler.getTask(new StringWriter(), discarding, null, List.of("-g"), null, List.of(source)).call();
     }
 
-    private void compile(Map<String, String> request) throws IOException {
+    private void compile(Map<String, String> request, boolean checking) throws IOException {
         File folder = new File(request.getOrDefault("dir", "."));
         String name = request.getOrDefault("file", "");
         String encoding = request.getOrDefault("encoding", "UTF-8");
-        File file = new File(folder, name);
+        File file = new File(folder, name).getAbsoluteFile();
 
         StandardJavaFileManager files =
                 compiler.getStandardFileManager(null, Locale.ENGLISH, Charset.forName(encoding));
         List<String> options = List.of("-encoding", encoding, "-g", "-classpath", classPath(folder));
         StringWriter text = new StringWriter();
         PrintWriter writer = new PrintWriter(text, true);
-        JavacTaskImpl task = (JavacTaskImpl) compiler.getTask(writer, files, null, options, null,
-                files.getJavaFileObjects(file));
+        Iterable<? extends JavaFileObject> sources = files.getJavaFileObjects(file);
+        if (checking) {
+            // The editor's text under the file's own name, so that the
+            // messages read as F9's would.
+            String source = request.getOrDefault("text", "");
+            sources = List.of(new SimpleJavaFileObject(file.toURI(), JavaFileObject.Kind.SOURCE) {
+                @Override
+                public CharSequence getCharContent(boolean ignoreEncodingErrors) {
+                    return source;
+                }
+            });
+        }
+        JavacTaskImpl task = (JavacTaskImpl) compiler.getTask(writer, files, null, options, null, sources);
         task.setLocale(Locale.ENGLISH);
         List<String> diagnostics = new ArrayList<>();
         new Recorder(Log.instance(task.getContext()), text, diagnostics, file.getAbsolutePath(), name,
                 folder.getAbsolutePath());
         boolean succeeded;
         try {
-            succeeded = task.call();
+            // A check writes no class file: it stops after the analysis.
+            if (checking) {
+                task.analyze();
+                succeeded = Log.instance(task.getContext()).nerrors == 0;
+            } else {
+                succeeded = task.call();
+            }
         } catch (RuntimeException | Error failure) {
             // The compiler itself broke: the caller falls back to javac.
             out.println("result broken " + HelperText.escaped(String.valueOf(failure)));
