@@ -154,6 +154,8 @@ void LiveChecking::answered(quint64 ticket, const CompileHelper::Outcome &outcom
     m_heldIn = document;
     m_heldLine = document->caretLine();
     m_held.clear();
+    m_heldErrors = 0;
+    m_heldWarnings = 0;
     const auto holdBack = [this](QList<TextMark> &marks) {
         for (qsizetype i = marks.size() - 1; i >= 0; --i) {
             if (marks.at(i).line() + 1 == m_heldLine)
@@ -165,9 +167,12 @@ void LiveChecking::answered(quint64 ticket, const CompileHelper::Outcome &outcom
     document->marks().replace(TextMark::Error, {});
     document->marks().replace(TextMark::LiveError, errors);
     document->marks().replace(TextMark::Warning, warnings);
-    summarize(errorCount, int(warnings.size() + std::count_if(m_held.cbegin(), m_held.cend(), [](const TextMark &m) {
-                                  return m.kind == TextMark::Warning;
-                              })));
+    // The count, too, leaves out the line being typed until the caret leaves it.
+    m_errors = errorCount;
+    m_warnings = int(warnings.size());
+    for (const TextMark &held : std::as_const(m_held))
+        held.kind == TextMark::Warning ? ++m_heldWarnings : ++m_heldErrors;
+    summarize(m_errors - m_heldErrors, m_warnings);
     emit checked(document);
 }
 
@@ -178,6 +183,9 @@ void LiveChecking::caretMoved(JavaDocument *document, int line)
     const QList<TextMark> held = std::exchange(m_held, {});
     for (const TextMark &mark : held)
         document->marks().add(mark);
+    m_warnings += std::exchange(m_heldWarnings, 0);
+    m_heldErrors = 0;
+    summarize(m_errors, m_warnings);
 }
 
 void LiveChecking::summarize(int errors, int warnings)

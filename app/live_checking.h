@@ -72,4 +72,9 @@ private:
     QPointer<JavaDocument> m_heldIn;
     int m_heldLine = 0;
     QList<TextMark> m_held;
+    int m_heldErrors = 0;
+    int m_heldWarnings = 0;
+    // What the last check found, for the status bar.
+    int m_errors = 0;
+    int m_warnings = 0;
 };

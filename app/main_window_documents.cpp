@@ -4,12 +4,15 @@
 #include "app/main_window.h"
 
 #include "app/command_ids.h"
+#include "app/completion_popup.h"
 #include "app/designer_bridge.h"
 #include "app/document_manager.h"
 #include "app/java_document.h"
 #include "app/new_document_dialog.h"
 #include "app/skeletons.h"
+#include "app/template_bridge.h"
 #include "editor/syn_memo.h"
+#include "templates/template_catalogue.h"
 
 #include <QAction>
 #include <QTabWidget>
@@ -87,6 +90,16 @@ void Tfrmprincipal::addPage(JavaDocument *document)
     if (document->hasForm())
         page->setDesignPage(m_designer->createDesignPage(*document, page));
     page->innerPages()->setCurrentWidget(editor);
+    // Suggestions while typing; a structure is written by its catalogue command.
+    static const QList<Suggestion> structures = CompletionPopup::structuresOf(m_templates->catalogue());
+    new CompletionPopup(*editor, structures, [this](const Suggestion &structure) {
+        for (const TemplateCommand &command : m_templates->catalogue().commands()) {
+            if (command.menuPath.join(menuPathSeparator()) == structure.command) {
+                m_templates->run(command);
+                return;
+            }
+        }
+    });
     setCommandEnabled(commandid::Salvar, true);
 }
 
