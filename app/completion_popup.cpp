@@ -89,6 +89,7 @@ CompletionPopup::CompletionPopup(TSynMemo &editor, QList<Suggestion> structures,
     m_description->setObjectName(QStringLiteral("descricaoSugestao"));
     m_description->setWordWrap(true);
     m_description->setMargin(4);
+    m_description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(m_description);
     connect(m_list, &QListWidget::currentRowChanged, this, &CompletionPopup::showDescription);
     connect(m_list, &QListWidget::itemClicked, this, &CompletionPopup::accept);

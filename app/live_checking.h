@@ -32,6 +32,8 @@ public:
     ~LiveChecking() override;
 
     bool isEnabled() const { return m_enabled; }
+    // The pause after the last change (benchmarks shorten it).
+    void setPauseMs(int milliseconds) { m_pause.setInterval(milliseconds); }
     void setEnabled(bool enabled);
     // Starts the checker's virtual machine, so that the first check is quick.
     void prepare();

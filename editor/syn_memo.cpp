@@ -54,7 +54,7 @@ protected:
         if (tip.isEmpty())
             QToolTip::hideText();
         else
-            QToolTip::showText(help->globalPos(), tip, this);
+            QToolTip::showText(help->globalPos(), TSynMemo::wrappedTip(tip), this);
         return true;
     }
 
@@ -297,6 +297,16 @@ int TSynMemo::GutterWidth() const
     return kGutterLeftOffset + digits * fontMetrics().horizontalAdvance(QLatin1Char('9')) + kGutterRightMargin;
 }
 
+// A long explanation breaks into lines instead of running off the screen.
+QString TSynMemo::wrappedTip(const QString &tip)
+{
+    if (tip.size() <= 80)
+        return tip;
+    QString html = tip.toHtmlEscaped();
+    html.replace(QLatin1Char('\n'), QLatin1String("<br>"));
+    return QStringLiteral("<table width=\"460\"><tr><td>%1</td></tr></table>").arg(html);
+}
+
 void TSynMemo::SetWindowShortcuts(const QList<QKeySequence> &shortcuts)
 {
     m_windowShortcuts = shortcuts;
@@ -310,7 +320,7 @@ bool TSynMemo::event(QEvent *event)
         if (tip.isEmpty())
             QToolTip::hideText();
         else
-            QToolTip::showText(help->globalPos(), tip, this);
+            QToolTip::showText(help->globalPos(), wrappedTip(tip), this);
         return true;
     }
     if (event->type() == QEvent::ShortcutOverride) {

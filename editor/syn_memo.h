@@ -177,6 +177,7 @@ private:
     QString markerTipOnLine(int line) const;
     QList<QTextEdit::ExtraSelection> markerSelections() const;
     static void paintMarkerSign(QPainter &painter, const QRect &rect);
+    static QString wrappedTip(const QString &tip);
     static void paintWarningSign(QPainter &painter, const QRect &rect);
     static void paintBreakpoint(QPainter &painter, const QRect &rect);
     static void paintExecutionArrow(QPainter &painter, const QRect &rect);

@@ -1,10 +1,13 @@
 // Feeds any source and any message of javac (or any exception line) to the
-// search for the real mistake. It runs on every compile and every crashed
-// run of a student's program, on text that is broken by definition: it must
-// never crash, and what it finds stands inside the source.
+// search for the real mistake, and the same source to the warnings and the
+// suggestions. They run on every compile, every crashed run and every pause
+// in typing, on text that is broken by definition: they must never crash,
+// and what they find stands inside the source.
 #include "fuzz_support.h"
 
+#include "javatools/code_warnings.h"
 #include "javatools/compiler_explanations.h"
+#include "javatools/completion.h"
 #include "javatools/mistake_finder.h"
 #include "javatools/runtime_facts.h"
 
@@ -69,6 +72,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
         check(!found->text.isEmpty(), "a found mistake says what to do", found->id);
         check(found->line >= 0 && found->line <= lines.size(), "the mistake stands in the source",
               QStringLiteral("%1 at line %2").arg(found->id).arg(found->line));
+    }
+    for (const CodeWarning &warning : codewarnings::find(lines))
+        check(warning.line >= 1 && warning.line <= lines.size() && codewarnings::ids().contains(warning.id),
+              "a warning stands in the source", warning.id);
+    if (!lines.isEmpty()) {
+        const int line = int(message.line < 0 ? 0 : message.line % lines.size());
+        const int column = qMin(qMax(message.column, 0), int(lines.at(line).size()));
+        const Completion found = completion::at(lines, line, column);
+        check(found.start >= 0 && found.start <= column, "the word completed ends at the caret",
+              QString::number(found.start));
+        (void)completion::filtered(found.all, found.prefix);
     }
     const QStringList facts = runtimefacts::about(runtimefacts::split(exception), lines, message.line, input);
     for (const QString &fact : facts)

@@ -203,6 +203,11 @@ private slots:
                                   "        int total = 0;\n"
                                   "        Scanner leitor = new Scanner(System.in);\n"
                                   "    }\n"
+                                  "}\n"
+                                  "class Aluno {\n"
+                                  "    double nota;\n"
+                                  "    static int turmas;\n"
+                                  "    double dobro(double x) { return 2 * x; }\n"
                                   "}\n";
         JavaDocument *document = appfixture::openInOwnFolder(w(), m_work.path(), QStringLiteral("Contas.java"), source);
         QVERIFY(document);
@@ -241,6 +246,23 @@ private slots:
                  QStringLiteral("total = leitor.nextInt();"));
         QCOMPARE(editor()->document()->findBlockByNumber(6).text().trimmed(),
                  QStringLiteral("System.out.println(total * 2);"));
+
+        // The student's own class: an object's members, and the class's statics by its name.
+        QTest::keyClick(editor(), Qt::Key_Return);
+        QTest::keyClicks(editor(), QStringLiteral("Aluno a = new Aluno();"));
+        QTest::keyClick(editor(), Qt::Key_Return);
+        QTest::keyClicks(editor(), QStringLiteral("a."));
+        QTRY_VERIFY(suggestions()->isVisible());
+        QStringList rows;
+        for (int i = 0; i < suggestions()->count(); ++i)
+            rows.append(suggestions()->item(i)->text());
+        QCOMPARE(rows, (QStringList{"nota  : double", "turmas  : int", "dobro(double x)  : double"}));
+        QTest::keyClicks(editor(), QStringLiteral("dob"));
+        QTest::keyClick(editor(), Qt::Key_Return);
+        QTest::keyClicks(editor(), QStringLiteral("Aluno.turmas"));
+        QTest::keyClick(editor(), Qt::Key_End);
+        QTest::keyClicks(editor(), QStringLiteral(";"));
+        QCOMPARE(editor()->document()->findBlockByNumber(8).text().trimmed(), QStringLiteral("a.dobro(Aluno.turmas);"));
 
         QTest::keyClick(editor(), Qt::Key_F9);
         QTRY_VERIFY(logLines(w()).contains(QStringLiteral("Compilação completada com sucesso!")));
