@@ -71,8 +71,10 @@ void LiveChecking::setEnabled(bool enabled)
     m_asked.reset();
     m_held.clear();
     if (!enabled) {
-        for (JavaDocument *document : m_documents.documents())
+        for (JavaDocument *document : m_documents.documents()) {
             document->marks().replace(TextMark::LiveError, {});
+            document->marks().replace(TextMark::Warning, {});
+        }
         summarize(-1, 0);
     } else if (m_documents.active()) {
         m_pause.start();

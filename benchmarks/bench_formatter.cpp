@@ -20,13 +20,13 @@
 //             indentation
 //  comment    a comment line is at the indentation of the code line below
 //             it, unless that line starts with } or is a case label
+#include "bench_support.h"
+
 #include "editor/code_formatter.h"
 #include "editor/java_scanner.h"
 
 #include <QCoreApplication>
-#include <QDirIterator>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QStringList>
 
 #include <cstdio>
@@ -254,38 +254,29 @@ int main(int argc, char **argv)
     qint64 lines = 0, changedLines = 0;
     qint64 formatting = 0;
     QElapsedTimer clock;
-    for (const QString &folder : folders) {
-        QDirIterator it(folder, {QStringLiteral("*.java")}, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            QFile file(it.next());
-            if (!file.open(QIODevice::ReadOnly))
-                continue;
-            QString text = QString::fromUtf8(file.readAll());
-            text.remove(QLatin1Char('\r'));
-            const QStringList original = text.split(QLatin1Char('\n'));
-            clock.start();
-            const QStringList formatted = codeformat::format(original, QStringLiteral("    "));
-            formatting += clock.nsecsElapsed();
-            ++files;
-            lines += original.size();
-            for (int i = 0; i < original.size(); ++i)
-                changedLines += original.at(i) != formatted.at(i);
-            if (!sameApartFromLeadingBlanks(original, formatted))
-                ++changedMeaning;
-            if (codeformat::format(formatted, QStringLiteral("    ")) != formatted)
-                ++notIdempotent;
-            const Breaks reference = check(scan(original));
-            const Breaks ours = check(scan(formatted));
-            for (const auto &[rule, count] : reference.counts)
-                before[rule] += count;
-            for (const auto &[rule, count] : ours.counts) {
-                after[rule] += count;
-                for (int where : ours.where.at(rule))
-                    if (examples[rule].size() < 8)
-                        examples[rule].push_back(QStringLiteral("%1:%2").arg(file.fileName()).arg(where));
-            }
+    forEachJavaFile(folders, [&](const QString &path, const QStringList &original) {
+        clock.start();
+        const QStringList formatted = codeformat::format(original, QStringLiteral("    "));
+        formatting += clock.nsecsElapsed();
+        ++files;
+        lines += original.size();
+        for (int i = 0; i < original.size(); ++i)
+            changedLines += original.at(i) != formatted.at(i);
+        if (!sameApartFromLeadingBlanks(original, formatted))
+            ++changedMeaning;
+        if (codeformat::format(formatted, QStringLiteral("    ")) != formatted)
+            ++notIdempotent;
+        const Breaks reference = check(scan(original));
+        const Breaks ours = check(scan(formatted));
+        for (const auto &[rule, count] : reference.counts)
+            before[rule] += count;
+        for (const auto &[rule, count] : ours.counts) {
+            after[rule] += count;
+            for (int where : ours.where.at(rule))
+                if (examples[rule].size() < 8)
+                    examples[rule].push_back(QStringLiteral("%1:%2").arg(path).arg(where));
         }
-    }
+    });
     std::printf("%d files, %lld lines; %lld lines re-indented; text other than leading blanks changed in %d files; "
                 "a second pass changed %d files; formatting took %.0f ms (%.1f ms per 20,000 lines)\n",
                 files, static_cast<long long>(lines), static_cast<long long>(changedLines), changedMeaning,

@@ -2,10 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QStringList>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 // Benchmarks draw off screen unless a platform is asked for.
@@ -59,4 +61,22 @@ inline double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
+}
+
+// Every .java file under `folders`, read as UTF-8 and split into lines
+// (carriage returns dropped), handed to `use` with its path.
+inline void forEachJavaFile(const QStringList &folders,
+                            const std::function<void(const QString &path, const QStringList &lines)> &use)
+{
+    for (const QString &folder : folders) {
+        QDirIterator it(folder, {QStringLiteral("*.java")}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            QFile file(it.next());
+            if (!file.open(QIODevice::ReadOnly))
+                continue;
+            QString text = QString::fromUtf8(file.readAll());
+            text.remove(QLatin1Char('\r'));
+            use(file.fileName(), text.split(QLatin1Char('\n')));
+        }
+    }
 }

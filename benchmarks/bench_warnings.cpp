@@ -5,12 +5,12 @@
 // exercise programs). It prints the files and lines read, the warnings of
 // each kind, and with -v each warning with its line, to be looked at; and
 // the time the search takes.
+#include "bench_support.h"
+
 #include "javatools/code_warnings.h"
 
 #include <QCoreApplication>
-#include <QDirIterator>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QStringList>
 
 #include <cstdio>
@@ -26,28 +26,19 @@ int main(int argc, char **argv)
     qint64 lines = 0;
     qint64 nanoseconds = 0;
     QElapsedTimer clock;
-    for (const QString &folder : folders) {
-        QDirIterator it(folder, {QStringLiteral("*.java")}, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            QFile file(it.next());
-            if (!file.open(QIODevice::ReadOnly))
-                continue;
-            QString text = QString::fromUtf8(file.readAll());
-            text.remove(QLatin1Char('\r'));
-            const QStringList source = text.split(QLatin1Char('\n'));
-            clock.start();
-            const QList<CodeWarning> warnings = codewarnings::find(source);
-            nanoseconds += clock.nsecsElapsed();
-            ++files;
-            lines += source.size();
-            for (const CodeWarning &w : warnings) {
-                ++counts[w.id];
-                if (verbose)
-                    std::printf("%s:%d [%s] %s\n", qPrintable(file.fileName()), w.line, qPrintable(w.id),
-                                qPrintable(source.value(w.line - 1).trimmed()));
-            }
+    forEachJavaFile(folders, [&](const QString &path, const QStringList &source) {
+        clock.start();
+        const QList<CodeWarning> warnings = codewarnings::find(source);
+        nanoseconds += clock.nsecsElapsed();
+        ++files;
+        lines += source.size();
+        for (const CodeWarning &w : warnings) {
+            ++counts[w.id];
+            if (verbose)
+                std::printf("%s:%d [%s] %s\n", qPrintable(path), w.line, qPrintable(w.id),
+                            qPrintable(source.value(w.line - 1).trimmed()));
         }
-    }
+    });
     std::printf("%d files, %lld lines\n", files, static_cast<long long>(lines));
     for (const QString &id : codewarnings::ids())
         std::printf("%-36s %6d\n", qPrintable(id), counts[id]);

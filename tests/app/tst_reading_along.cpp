@@ -129,6 +129,10 @@ class TestReadingAlong : public QObject
     TSynMemo *editor() { return w().currentEditor(); }
     QString status() { return w().findChild<QLabel *>(QStringLiteral("StatusCheck"))->text(); }
     QListWidget *suggestions() { return editor()->findChild<CompletionPopup *>()->list(); }
+    static QString helperJar()
+    {
+        return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("tavessa-compiler.jar"));
+    }
 
     // Puts the caret at the end of 1-based `line`.
     void caretAtEndOf(int line)
@@ -139,13 +143,14 @@ class TestReadingAlong : public QObject
     }
 
 private slots:
-    // The compile helper stands beside the program, as once installed.
+    // The compile helper stands beside the program, as once installed, and
+    // goes again afterwards: the other tests of this folder run without it.
     void initTestCase()
     {
-        const QString jar = QDir(QCoreApplication::applicationDirPath()).filePath("tavessa-compiler.jar");
-        QFile::remove(jar);
-        QVERIFY(QFile::copy(QStringLiteral(TAVESSA_BUILD_DIR "/tavessa-compiler.jar"), jar));
+        QFile::remove(helperJar());
+        QVERIFY(QFile::copy(QStringLiteral(TAVESSA_BUILD_DIR "/tavessa-compiler.jar"), helperJar()));
     }
+    void cleanupTestCase() { QFile::remove(helperJar()); }
 
     void init()
     {
