@@ -20,6 +20,9 @@ inline constexpr char MenuAjuda[] = "Ajuda1";
 
 // "&Arquivo".
 inline constexpr char Abrir[] = "Abrir1";
+inline constexpr char AbrirExercicio[] = "Abrirexercicio1";
+inline constexpr char CriarExercicio[] = "Criarexercicio1";
+inline constexpr char SalvarResultado[] = "Salvarresultado1";
 inline constexpr char Novo[] = "Novo1";
 inline constexpr char Salvar[] = "Salvar1";
 inline constexpr char SalvarComo[] = "SalvarComo1";
@@ -46,6 +49,7 @@ inline constexpr char Executar[] = "Executarocodigo1";
 inline constexpr char ExecutarNoTavessa[] = "ExecutarnoTavessa1";
 inline constexpr char Depurar[] = "Depurar1";
 inline constexpr char VerificarEnquantoDigito[] = "Verificarenquantodigito1";
+inline constexpr char Testar[] = "Testar1";
 // "A&juda".
 inline constexpr char AjudaDoKorvine[] = "AjudadoKorvine1";
 inline constexpr char SobreKorvine[] = "SobreKorvine1";
@@ -59,7 +63,7 @@ inline constexpr char Continuar[] = "Continuar";
 
 inline constexpr const char *kAll[] = {
     MenuArquivo, MenuEditar, MenuVisualizar, MenuJava, MenuJsp, MenuHtml, MenuApplet, MenuBancoDeDados,
-    MenuPacotes, MenuAjuda, Abrir, Novo, Salvar, SalvarComo, Fechar, Imprimir, Sair, Desfazer, Refazer,
+    MenuPacotes, MenuAjuda, Abrir, AbrirExercicio, CriarExercicio, SalvarResultado, Testar, Novo, Salvar, SalvarComo, Fechar, Imprimir, Sair, Desfazer, Refazer,
     Recortar, Copiar, Colar, Localizar, SelecionarTudo, Fonte, FormatarCodigo, Padrao, Estruturas,
     AplicacoesGraficas, Compilar, Executar, ExecutarNoTavessa, Depurar, VerificarEnquantoDigito, AjudaDoKorvine, SobreKorvine,
     PararPrograma, ProximoPasso, Entrar, SairDoMetodo, Continuar};

@@ -6,6 +6,7 @@
 #include "app/designer_bridge.h"
 #include "app/document_manager.h"
 #include "app/edit_commands.h"
+#include "app/exercise_commands.h"
 #include "app/file_commands.h"
 #include "app/help_bridge.h"
 #include "app/java_document.h"
@@ -145,6 +146,7 @@ Tfrmprincipal::~Tfrmprincipal()
         m_consoleDock->disconnect(this);
     if (m_variablesDock)
         m_variablesDock->disconnect(this);
+    m_exercises.reset();
     // Pages go first: their editors and design pages show the documents and
     // refer to the shared scanner and to the designer.
     while (m_pagForms && m_pagForms->count() > 0)
@@ -269,6 +271,9 @@ void Tfrmprincipal::buildConsole()
             resizeDocks({m_variablesDock}, {qMax(300, width() / 4)}, Qt::Horizontal);
         }
     });
+
+    // The exercise's panel stands at the right too, hidden until one is opened.
+    m_exercises = std::make_unique<ExerciseCommands>(*m_documents, *m_files, *m_build, *m_runs, *this);
 }
 
 void Tfrmprincipal::showConsole()

@@ -11,6 +11,7 @@ class BuildCommands;
 class DesignerBridge;
 class DocumentManager;
 class EditCommands;
+class ExerciseCommands;
 class FileCommands;
 class HelpBridge;
 class JavaDocument;
@@ -105,6 +106,7 @@ public:
     LiveChecking &liveChecking() { return *m_liveChecking; }
     RunCommands &runs() { return *m_runs; }
     DebugCommands &debugging() { return *m_debugging; }
+    ExerciseCommands &exercises() { return *m_exercises; }
     TemplateBridge &templates() { return *m_templates; }
     DesignerBridge &designer() { return *m_designer; }
     HelpBridge &help() { return *m_help; }
@@ -182,6 +184,7 @@ private:
     std::unique_ptr<BuildCommands> m_build;
     std::unique_ptr<LiveChecking> m_liveChecking;
     std::unique_ptr<RunCommands> m_runs;
+    std::unique_ptr<ExerciseCommands> m_exercises;
     std::unique_ptr<DebugCommands> m_debugging;
     std::unique_ptr<HelpBridge> m_help;
     std::unique_ptr<TemplateBridge> m_templates;

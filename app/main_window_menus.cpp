@@ -7,6 +7,7 @@
 #include "app/command_ids.h"
 #include "app/debug_commands.h"
 #include "app/edit_commands.h"
+#include "app/exercise_commands.h"
 #include "app/file_commands.h"
 #include "app/glyphs.h"
 #include "app/help_bridge.h"
@@ -52,11 +53,14 @@ std::vector<TopMenu> mainMenu()
         {commandid::MenuArquivo, "&Arquivo",
          {
              {commandid::Abrir, "Abr&ir", "Ctrl+A", false, [](Tfrmprincipal &w) { w.files().Open(); }},
+             {commandid::AbrirExercicio, "Abrir exercício…", "", false, [](Tfrmprincipal &w) { w.exercises().Open(); }},
              {commandid::Novo, "N&ovo", "Ctrl+O", true, [](Tfrmprincipal &w) { w.frmtipoarquivo()->exec(); }},
              {commandid::Salvar, "Salvar", "Ctrl+B", false, [](Tfrmprincipal &w) { w.files().SaveCurrentDocument(); }},
              {commandid::SalvarComo, "Salvar &Como", "", false, [](Tfrmprincipal &w) { w.files().SaveAs(); }},
              {commandid::Fechar, "&Fechar", "Ctrl+W", true, [](Tfrmprincipal &w) { w.files().Close(); }},
              {commandid::Imprimir, "&Imprimir", "Ctrl+P", false, [](Tfrmprincipal &w) { w.editing().Print(); }},
+             {commandid::CriarExercicio, "Criar exercício…", "", true, [](Tfrmprincipal &w) { w.exercises().Create(); }},
+             {commandid::SalvarResultado, "Salvar resultado…", "", false, [](Tfrmprincipal &w) { w.exercises().SaveReport(); }},
              {commandid::Sair, "S&air", "", true, [](Tfrmprincipal &w) { w.close(); }},
          }},
         {commandid::MenuEditar, "&Editar",
@@ -83,6 +87,7 @@ std::vector<TopMenu> mainMenu()
              {commandid::Executar, "Executar o código", "F10", false, [](Tfrmprincipal &w) { w.build().Run(); }},
              {commandid::ExecutarNoTavessa, "Executar no Tavessa", "Ctrl+F10", false, [](Tfrmprincipal &w) { w.runs().RunInside(); }},
              {commandid::Depurar, "Depurar", "Ctrl+F9", false, [](Tfrmprincipal &w) { w.debugging().Debug(); }},
+             {commandid::Testar, "Testar", "Ctrl+Shift+T", false, [](Tfrmprincipal &w) { w.exercises().Test(); }},
              {commandid::VerificarEnquantoDigito, "Verificar enquanto digito", "", true, nullptr},
          }},
         {commandid::MenuJsp, "&JSP", {}},
