@@ -51,6 +51,11 @@ public:
 
     // Why a document without a "public class" line cannot run.
     static QString noPublicClassText();
+    // The first explanation of the last compile, or empty.
+    QString firstExplanation() const
+    {
+        return m_lastCompile.explanations.isEmpty() ? QString() : m_lastCompile.explanations.first().text;
+    }
 
     // Item data of lstLog: the row of javac's output a line is. Other lines
     // (the verdict, notes, the explanations) carry none.

@@ -19,16 +19,20 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDockWidget>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QHash>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QSet>
 #include <QTableWidget>
 
 namespace {
@@ -108,8 +112,10 @@ void ExerciseCommands::Test()
     m_panel->showTesting();
     const QStringList lines = TextFile::splitLines(document->lines().Text());
     if (!document->isCompiledAsShown() && !m_build.Compile()) {
-        m_panel->showCompileError(QStringLiteral("o programa não compila: veja as mensagens embaixo do editor "
-                                                 "e as marcas no código, corrija e teste de novo."));
+        const QString first = m_build.firstExplanation();
+        m_panel->showCompileError(QStringLiteral("o programa não compila. %1 Veja as mensagens embaixo do editor "
+                                                 "e as marcas no código, corrija e teste de novo.")
+                                      .arg(first));
         emit testFinished();
         return;
     }
@@ -172,7 +178,11 @@ void ExerciseCommands::Create()
     form->addRow(QStringLiteral("Título:"), title);
     form->addRow(QStringLiteral("Enunciado:"), statement);
     form->addRow(QStringLiteral("Entradas:"), inputs);
+    auto *hints = new QPlainTextEdit(&dialog);
+    hints->setObjectName(QStringLiteral("dicas"));
+    hints->setPlaceholderText(QStringLiteral("uma por linha: o número do caso, dois pontos e a dica (3: e se for zero?)"));
     form->addRow(QStringLiteral("Casos ocultos:"), hidden);
+    form->addRow(QStringLiteral("Dicas:"), hints);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
@@ -188,8 +198,15 @@ void ExerciseCommands::Create()
         hiddenCases.insert(n.trimmed().toInt());
     const QStringList blocks = inputs->toPlainText().split(QRegularExpression(QStringLiteral("\\n?^---$\\n?"),
                                                                               QRegularExpression::MultilineOption));
+    QHash<int, QString> hintOf;
+    for (const QString &line : hints->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const qsizetype colon = line.indexOf(QLatin1Char(':'));
+        if (colon > 0)
+            hintOf.insert(line.left(colon).trimmed().toInt(), line.mid(colon + 1).trimmed());
+    }
     for (const QString &block : blocks) {
         ExerciseCase c;
+        c.hint = hintOf.value(int(exercise.cases.size() + 1));
         c.name = QString::number(exercise.cases.size() + 1);
         c.input = block;
         c.hidden = hiddenCases.contains(int(exercise.cases.size() + 1));

@@ -14,14 +14,15 @@
 
 namespace {
 
-// A page of HTML or JSP: markup around its Java, which javac does not read.
-bool isMarkup(const JavaDocument &document, const QStringList &lines)
+// Whether the document is a Java source: a file saved under another name
+// (a page of HTML or JSP, an exercise, any text) is not, nor is a page not
+// saved yet, whose Java is markup's.
+bool isJavaSource(const JavaDocument &document, const QStringList &lines)
 {
-    const QString suffix = QFileInfo(document.filePath()).suffix().toLower();
-    if (suffix == QLatin1String("jsp") || suffix == QLatin1String("htm") || suffix == QLatin1String("html"))
-        return true;
+    if (!document.filePath().isEmpty() && QFileInfo(document.filePath()).suffix().toLower() != QLatin1String("java"))
+        return false;
     const QString whole = lines.join(QLatin1Char('\n'));
-    return whole.trimmed().startsWith(QLatin1Char('<')) || whole.contains(QLatin1String("<%"));
+    return !whole.trimmed().startsWith(QLatin1Char('<')) && !whole.contains(QLatin1String("<%"));
 }
 
 QString counted(int n, const char *one, const char *many)
@@ -103,7 +104,7 @@ void LiveChecking::checkNow()
     if (!m_enabled || !document)
         return;
     const QStringList lines = TextFile::splitLines(document->lines().Text());
-    if (lines.size() > LargestCheckedLines || isMarkup(*document, lines)) {
+    if (lines.size() > LargestCheckedLines || !isJavaSource(*document, lines)) {
         summarize(-1, 0);
         return;
     }

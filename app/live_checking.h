@@ -19,8 +19,9 @@ class JavaDocument;
 // written, the modified mark stays as it was), and its errors and warnings
 // come back as marks with the same explanations as after F9. A mark on the
 // caret's line waits until the caret leaves it, so a word being typed is not
-// flagged. An answer for a text that changed since is thrown away. Pages of
-// HTML or JSP and very large files are not checked.
+// flagged. An answer for a text that changed since is thrown away. Only Java
+// sources are checked (not pages of HTML or JSP, nor other texts), and not
+// very large ones.
 class LiveChecking : public QObject
 {
     Q_OBJECT

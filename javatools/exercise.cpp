@@ -2,7 +2,6 @@
 
 #include "editor/text_file.h"
 
-#include <QCollator>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -299,9 +298,16 @@ Reading read(const QString &path)
     // A judge's folder: N.in beside N.out (or N.sol), in the order of N.
     const QDir folder(path);
     QStringList inputs = folder.entryList({QStringLiteral("*.in")}, QDir::Files);
-    QCollator numeric;
-    numeric.setNumericMode(true);
-    std::sort(inputs.begin(), inputs.end(), numeric);
+    // 2.in before 10.in; names that are no numbers after them, by name.
+    std::sort(inputs.begin(), inputs.end(), [](const QString &a, const QString &b) {
+        bool aNumber = false;
+        bool bNumber = false;
+        const qlonglong x = QFileInfo(a).completeBaseName().toLongLong(&aNumber);
+        const qlonglong y = QFileInfo(b).completeBaseName().toLongLong(&bNumber);
+        if (aNumber != bNumber)
+            return aNumber;
+        return aNumber && x != y ? x < y : a < b;
+    });
     if (inputs.size() > MaxCases)
         return failed(path, 0, QStringLiteral("a pasta tem mais de %1 casos").arg(MaxCases));
     Exercise exercise;

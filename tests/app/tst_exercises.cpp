@@ -10,7 +10,11 @@
 #include "app_fixture.h"
 #include "editor/syn_memo.h"
 
+#include <QDockWidget>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -150,6 +154,38 @@ private slots:
         QVERIFY2(said.contains(QStringLiteral("quebrado.exercicio")) && said.contains(QStringLiteral("linha 7")),
                  qPrintable(said));
         QCOMPARE(caseNames(), (QStringList{"1. 1", "2. 2", "3. 10"}));
+    }
+
+    void teacherMakesAnExerciseFromTheSolution()
+    {
+        QTemporaryDir folder;
+        QVERIFY(appfixture::openInOwnFolder(w(), folder.path(), QStringLiteral("Soma.java"),
+                                            program("        System.out.println(\"Soma: \" + (a + b));\n")));
+        const QString saved = folder.filePath(QStringLiteral("soma.exercicio"));
+        testsupport::whenModal([saved](QWidget *dialog) {
+            dialog->findChild<QLineEdit *>(QStringLiteral("titulo"))->setText(QStringLiteral("Soma"));
+            dialog->findChild<QPlainTextEdit *>(QStringLiteral("entradas"))->setPlainText(QStringLiteral("2 3\n---\n0 0"));
+            dialog->findChild<QLineEdit *>(QStringLiteral("ocultos"))->setText(QStringLiteral("2"));
+            dialog->findChild<QPlainTextEdit *>(QStringLiteral("dicas"))->setPlainText(QStringLiteral("2: e se for zero?"));
+            // Then where to save it.
+            testsupport::whenModal([saved](QWidget *files) {
+                auto *chooser = qobject_cast<QFileDialog *>(files);
+                QVERIFY(chooser);
+                chooser->selectFile(saved);
+                QMetaObject::invokeMethod(chooser, "accept");
+            }, 30000);
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        w().command("Criarexercicio1")->trigger();
+        QVERIFY(QFileInfo::exists(saved));
+        const Exercise &made = *w().exercises().exercise();
+        QCOMPARE(made.title, QStringLiteral("Soma"));
+        QCOMPARE(made.cases.size(), qsizetype(2));
+        QCOMPARE(made.cases.at(0).outputs.first().text, QStringLiteral("Soma: 5\n"));
+        QCOMPARE(made.cases.at(1).outputs.first().text, QStringLiteral("Soma: 0\n"));
+        QVERIFY(made.cases.at(1).hidden);
+        QCOMPARE(made.cases.at(1).hint, QStringLiteral("e se for zero?"));
+        QCOMPARE(caseNames(), (QStringList{"1. 1", "2 (oculto)"}));
     }
 
     void verdictsOfSixVersionsOfOneProgram_data()

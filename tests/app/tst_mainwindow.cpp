@@ -94,7 +94,8 @@ private slots:
         for (QAction *a : w.menu("Arquivo1")->actions())
             shape << (a->isSeparator() ? QString("-") : a->text());
         QCOMPARE(shape, QStringList({"Abr&ir", "-", "N&ovo", "Salvar", "Salvar &Como", "-",
-                                     "&Fechar", "&Imprimir", "-", "S&air"}));
+                                     "&Fechar", "&Imprimir", "-", "Abrir exercício…", "Criar exercício…",
+                                     "Salvar resultado…", "-", "S&air"}));
         QStringList bar;
         for (QAction *a : w.menuBar()->actions())
             bar << a->text();
