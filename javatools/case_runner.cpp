@@ -40,7 +40,7 @@ public:
         connect(&m_process, &QProcess::finished, this, [this] { finish(); });
         connect(&m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
             if (error == QProcess::FailedToStart) {
-                m_errors = "Não foi possível iniciar o java.";
+                m_failedToStart = true;
                 finish();
             }
         });
@@ -108,7 +108,10 @@ private:
         r.milliseconds = m_clock.elapsed();
         r.output = QString::fromUtf8(m_output);
         r.errors = QString::fromUtf8(m_errors);
-        if (m_timedOut) {
+        if (m_failedToStart) {
+            r.verdict = Verdict::RuntimeError;
+            r.why = QStringLiteral("o java não pôde ser iniciado: confira se o JDK está instalado");
+        } else if (m_timedOut) {
             r.verdict = Verdict::TimeLimit;
             r.why = QStringLiteral("o programa não terminou em %1 s: ele pode estar num laço sem fim ou "
                                    "esperando mais entrada")
@@ -165,6 +168,7 @@ private:
     qint64 m_pid = 0;
     bool m_timedOut = false;
     bool m_flooded = false;
+    bool m_failedToStart = false;
     bool m_finished = false;
 
     friend class CaseRunner;

@@ -33,18 +33,20 @@ const QByteArray kExercise = "# Exercício do Tavessa\n"
                              "| 2 3\n"
                              "saída:\n"
                              "| Soma: 5\n"
+                             "tempo: 4\n"
                              "caso: negativos\n"
                              "entrada:\n"
                              "| -4\n"
                              "| 1\n"
                              "saída:\n"
                              "| Soma: -3\n"
-                             "tempo: 3\n"
+                             "tempo: 3.5\n"
                              "caso: zero\n"
                              "entrada:\n"
                              "| 0 0\n"
                              "saída:\n"
                              "| Soma: 0\n"
+                             "tempo: 4\n"
                              "oculto: sim\n"
                              "dica: e quando os dois são zero?\n";
 
@@ -113,7 +115,7 @@ private slots:
         QVERIFY(w().exercises().dock()->isVisible());
         QCOMPARE(caseNames(), (QStringList{"1. pequenos", "2. negativos", "3 (oculto)"}));
         QCOMPARE(w().exercises().exercise()->cases.at(1).input, QStringLiteral("-4\n1"));
-        QCOMPARE(w().exercises().exercise()->cases.at(1).timeLimitMs, 3000);
+        QCOMPARE(w().exercises().exercise()->cases.at(1).timeLimitMs, 3500);
         // Moodle's cases: numbers, words, an exact text and a pattern.
         const QString vpl = m_work.filePath(QStringLiteral("vpl/vpl_evaluate.cases"));
         writeFile(vpl, "case = Soma simples\ninput = 2 3\noutput = 5\n\n"
