@@ -142,7 +142,6 @@ void ExercisePanel::showResult(const CaseResult &result)
 {
     m_results.insert(result.index, result);
     if (QTableWidgetItem *item = m_cases->item(result.index, 1)) {
-        item->setText(verdictName(result.verdict));
         item->setToolTip(result.why);
         // A sign with the word: never the colour alone.
         item->setText((result.verdict == Verdict::Correct ? QStringLiteral("✔ ") : QStringLiteral("✘ "))

@@ -20,10 +20,21 @@ std::optional<QByteArray> LineBuffer::next()
     return line;
 }
 
+namespace {
+
+// Where the helpers' jars lie: beside the program, as installed, unless
+// TAVESSA_HELPERS names another folder.
+QString helpersFolder()
+{
+    const QString asked = qEnvironmentVariable("TAVESSA_HELPERS");
+    return asked.isEmpty() ? QCoreApplication::applicationDirPath() : asked;
+}
+
+} // namespace
+
 HelperProcess::HelperProcess(const QString &jarName, const QString &jarPath, const QStringList &vmOptions,
                              Reading reading, QObject *parent)
-    : QObject(parent),
-      m_jarPath(jarPath.isEmpty() ? QDir(QCoreApplication::applicationDirPath()).filePath(jarName) : jarPath),
+    : QObject(parent), m_jarPath(jarPath.isEmpty() ? QDir(helpersFolder()).filePath(jarName) : jarPath),
       m_vmOptions(vmOptions), m_reading(reading)
 {
 }

@@ -36,7 +36,8 @@ public:
     // arrives in between is kept for it), or as it comes, by `output`.
     enum class Reading { Waiting, AsItComes };
 
-    // `jarName` beside the executable when `jarPath` is empty.
+    // `jarName` beside the executable (or in the folder TAVESSA_HELPERS
+    // names) when `jarPath` is empty.
     HelperProcess(const QString &jarName, const QString &jarPath, const QStringList &vmOptions, Reading reading,
                   QObject *parent = nullptr);
     ~HelperProcess() override;

@@ -129,10 +129,6 @@ class TestReadingAlong : public QObject
     TSynMemo *editor() { return w().currentEditor(); }
     QString status() { return w().findChild<QLabel *>(QStringLiteral("StatusCheck"))->text(); }
     QListWidget *suggestions() { return editor()->findChild<CompletionPopup *>()->list(); }
-    static QString helperJar()
-    {
-        return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("tavessa-compiler.jar"));
-    }
 
     // Puts the caret at the end of 1-based `line`.
     void caretAtEndOf(int line)
@@ -143,14 +139,13 @@ class TestReadingAlong : public QObject
     }
 
 private slots:
-    // The compile helper stands beside the program, as once installed, and
-    // goes again afterwards: the other tests of this folder run without it.
+    // The build's compile helper, for this test's process alone: the other
+    // tests of this folder, which may run meanwhile, go without it.
     void initTestCase()
     {
-        QFile::remove(helperJar());
-        QVERIFY(QFile::copy(QStringLiteral(TAVESSA_BUILD_DIR "/tavessa-compiler.jar"), helperJar()));
+        QVERIFY(QFileInfo::exists(QStringLiteral(TAVESSA_BUILD_DIR "/tavessa-compiler.jar")));
+        qputenv("TAVESSA_HELPERS", TAVESSA_BUILD_DIR);
     }
-    void cleanupTestCase() { QFile::remove(helperJar()); }
 
     void init()
     {
