@@ -33,3 +33,9 @@ QString ExtractClassName(const QStringList &lines)
     }
     return {};
 }
+
+bool IsMarkupPage(const QStringList &lines)
+{
+    const QString whole = lines.join(QLatin1Char('\n'));
+    return whole.trimmed().startsWith(QLatin1Char('<')) || whole.contains(QLatin1String("<%"));
+}

@@ -9,3 +9,8 @@
 // Empty when no line contains "public class". It proposes the file name when
 // saving and names the class to compile and run.
 QString ExtractClassName(const QStringList &lines);
+
+// Whether a source text is a page of HTML or JSP: markup around its Java
+// (it starts with "<" or holds "<%"), which is neither formatted nor checked
+// as Java.
+bool IsMarkupPage(const QStringList &lines);

@@ -1,5 +1,7 @@
 #include "app/edit_commands.h"
 
+#include "app/class_name.h"
+
 #include "app/document_page.h"
 #include "app/find_replace_dialog.h"
 #include "app/text_printer.h"
@@ -248,8 +250,7 @@ void EditCommands::Format()
     for (QTextBlock block = text.firstBlock(); block.isValid(); block = block.next())
         lines << block.text();
     // A page of HTML or JSP is markup around its Java: its layout is the author's.
-    const QString whole = lines.join(QLatin1Char('\n'));
-    if (whole.trimmed().startsWith(QLatin1Char('<')) || whole.contains(QLatin1String("<%"))) {
+    if (IsMarkupPage(lines)) {
         messages::information(m_window, QStringLiteral("\"Formatar código\" arruma só código Java; "
                                                        "esta página HTML ou JSP ficou como estava."));
         return;

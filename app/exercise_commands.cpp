@@ -40,6 +40,20 @@ namespace {
 const QString kNoExercise = QStringLiteral("Abra um exercício antes (Arquivo › Abrir exercício…).");
 const QString kNoDocument = QStringLiteral("Abra o programa que resolve o exercício antes de testar.");
 
+// Where the document's compiled class is run from, and its name (in its
+// package, when it has one).
+struct CompiledClass
+{
+    QString folder;
+    QString name;
+};
+
+CompiledClass compiledClassOf(const JavaDocument &document, const QStringList &lines)
+{
+    const PackagePlace package = packagePlace(document.folder(), lines);
+    return {package.root.isEmpty() ? document.folder() : package.root, package.qualified(ExtractClassName(lines))};
+}
+
 } // namespace
 
 ExerciseCommands::ExerciseCommands(DocumentManager &documents, FileCommands &files, BuildCommands &build,
@@ -65,11 +79,6 @@ ExerciseCommands::ExerciseCommands(DocumentManager &documents, FileCommands &fil
 }
 
 ExerciseCommands::~ExerciseCommands() = default;
-
-bool ExerciseCommands::isTesting() const
-{
-    return m_runner && m_runner->isRunning();
-}
 
 void ExerciseCommands::Open()
 {
@@ -119,13 +128,11 @@ void ExerciseCommands::Test()
         emit testFinished();
         return;
     }
-    const QString className = ExtractClassName(lines);
-    const PackagePlace package = packagePlace(document->folder(), lines);
-    const QString folder = package.root.isEmpty() ? document->folder() : package.root;
+    const CompiledClass compiled = compiledClassOf(*document, lines);
     m_testedSourceHash = QString::fromLatin1(
         QCryptographicHash::hash(lines.join(QLatin1Char('\n')).toUtf8(), QCryptographicHash::Sha256).toHex());
     m_passed = 0;
-    m_runner = std::make_unique<CaseRunner>(folder, package.qualified(className), m_exercise->locale);
+    m_runner = std::make_unique<CaseRunner>(compiled.folder, compiled.name, m_exercise->locale);
     connect(m_runner.get(), &CaseRunner::caseFinished, this, [this](const CaseResult &result) {
         m_passed += result.verdict == Verdict::Correct ? 1 : 0;
         m_panel->showResult(result);
@@ -214,10 +221,8 @@ void ExerciseCommands::Create()
         exercise.cases.append(c);
     }
     // The reference solution writes the expected outputs.
-    const QStringList lines = TextFile::splitLines(document->lines().Text());
-    const PackagePlace package = packagePlace(document->folder(), lines);
-    CaseRunner runner(package.root.isEmpty() ? document->folder() : package.root,
-                      package.qualified(ExtractClassName(lines)), QString());
+    const CompiledClass compiled = compiledClassOf(*document, TextFile::splitLines(document->lines().Text()));
+    CaseRunner runner(compiled.folder, compiled.name, QString());
     QEventLoop loop;
     QStringList failures;
     connect(&runner, &CaseRunner::caseFinished, &loop, [&](const CaseResult &result) {

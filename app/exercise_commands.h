@@ -45,8 +45,6 @@ public:
     // "Salvar resultado…": the last test's report.
     void SaveReport();
 
-    bool isTesting() const;
-
 signals:
     void testFinished();
 

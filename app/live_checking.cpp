@@ -21,8 +21,7 @@ bool isJavaSource(const JavaDocument &document, const QStringList &lines)
 {
     if (!document.filePath().isEmpty() && QFileInfo(document.filePath()).suffix().toLower() != QLatin1String("java"))
         return false;
-    const QString whole = lines.join(QLatin1Char('\n'));
-    return !whole.trimmed().startsWith(QLatin1Char('<')) && !whole.contains(QLatin1String("<%"));
+    return !IsMarkupPage(lines);
 }
 
 QString counted(int n, const char *one, const char *many)

@@ -1,5 +1,7 @@
 #include "javatools/case_runner.h"
 
+#include "javatools/student_process.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -7,10 +9,6 @@
 #include <QSet>
 #include <QStandardPaths>
 #include <QTimer>
-
-#include <csignal>
-#include <sys/prctl.h>
-#include <unistd.h>
 
 // One case on its way: the process, its limit and what it wrote.
 class CaseRunner::Running : public QObject
@@ -49,10 +47,9 @@ public:
     void start(const QString &java, const QString &folder, const QString &className, const QString &locale)
     {
         m_folder = folder;
-        QStringList options = {QStringLiteral("-Xmx%1m").arg(HeapLimitMb), QStringLiteral("-XX:+UseSerialGC"),
-                               QStringLiteral("-XX:TieredStopAtLevel=1"), QStringLiteral("-Xshare:auto"),
-                               QStringLiteral("-Dfile.encoding=UTF-8"), QStringLiteral("-Dsun.stdout.encoding=UTF-8"),
-                               QStringLiteral("-Dsun.stderr.encoding=UTF-8")};
+        QStringList options = QStringList{QStringLiteral("-Xmx%1m").arg(HeapLimitMb), QStringLiteral("-XX:+UseSerialGC"),
+                                          QStringLiteral("-XX:TieredStopAtLevel=1"), QStringLiteral("-Xshare:auto")}
+                              + studentprocess::utf8Options();
         if (!locale.isEmpty()) {
             const QStringList parts = locale.split(QRegularExpression(QStringLiteral("[_-]")));
             options << QStringLiteral("-Duser.language=%1").arg(parts.value(0));
@@ -60,10 +57,7 @@ public:
                 options << QStringLiteral("-Duser.country=%1").arg(parts.value(1));
         }
         m_process.setWorkingDirectory(folder);
-        m_process.setChildProcessModifier([] {
-            ::setsid();
-            ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-        });
+        studentprocess::runInOwnGroup(m_process);
         m_process.setProgram(java);
         m_process.setArguments(options + QStringList{QStringLiteral("-cp"), folder, className});
         m_clock.start();
@@ -79,12 +73,7 @@ public:
         m_limit.start(m_case.timeLimitMs);
     }
 
-    void kill()
-    {
-        if (m_pid > 0)
-            ::kill(-pid_t(m_pid), SIGKILL);
-        m_process.kill();
-    }
+    void kill() { studentprocess::killGroup(m_pid, m_process); }
 
     ~Running() override
     {
@@ -102,8 +91,7 @@ private:
         m_limit.stop();
         m_output += m_process.readAllStandardOutput();
         m_errors += m_process.readAllStandardError();
-        if (m_pid > 0)
-            ::kill(-pid_t(m_pid), SIGKILL); // what the program started goes too
+        kill(); // what the program started goes too
         CaseResult &r = m_result;
         r.milliseconds = m_clock.elapsed();
         r.output = QString::fromUtf8(m_output);

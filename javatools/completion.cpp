@@ -1,5 +1,6 @@
 #include "javatools/completion.h"
 
+#include "javatools/name_distance.h"
 #include "javatools/source_declarations.h"
 #include "javatools/source_tokens.h"
 
@@ -318,27 +319,6 @@ QString enclosingClass(const SourceTokens &tokens, int line)
     return name;
 }
 
-// Letters to add, take away, change or swap with their neighbour to make
-// one name of the other, case aside.
-int editDistance(const QString &a, const QString &b)
-{
-    const QString x = a.toLower();
-    const QString y = b.toLower();
-    QList<QList<int>> d(x.size() + 1, QList<int>(y.size() + 1));
-    for (qsizetype i = 0; i <= x.size(); ++i)
-        d[i][0] = int(i);
-    for (qsizetype j = 0; j <= y.size(); ++j)
-        d[0][j] = int(j);
-    for (qsizetype i = 1; i <= x.size(); ++i) {
-        for (qsizetype j = 1; j <= y.size(); ++j) {
-            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + (x.at(i - 1) == y.at(j - 1) ? 0 : 1)});
-            if (i > 1 && j > 1 && x.at(i - 1) == y.at(j - 2) && x.at(i - 2) == y.at(j - 1))
-                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
-        }
-    }
-    return d[x.size()][y.size()];
-}
-
 } // namespace
 
 QString Suggestion::label() const
@@ -456,6 +436,7 @@ QList<Suggestion> filtered(const QList<Suggestion> &all, const QString &prefix)
     if (prefix.isEmpty())
         return all;
     QList<Suggestion> groups[4];
+    const QString typed = prefix.toLower();
     for (const Suggestion &s : all) {
         if (s.name.startsWith(prefix))
             groups[0].append(s);
@@ -464,7 +445,8 @@ QList<Suggestion> filtered(const QList<Suggestion> &all, const QString &prefix)
         else if (s.name.contains(prefix, Qt::CaseInsensitive))
             groups[2].append(s);
         else if (prefix.size() >= 3
-                 && (editDistance(prefix, s.name.left(prefix.size())) <= 1 || editDistance(prefix, s.name) <= 1))
+                 && (nameDistance(typed, s.name.left(prefix.size()).toLower()) <= 1
+                     || nameDistance(typed, s.name.toLower()) <= 1))
             groups[3].append(s);
     }
     // Within a group, in the order given: the data file lists the likeliest first.

@@ -2,12 +2,10 @@
 
 #include "javatools/debug_session.h"
 #include "javatools/source_tokens.h"
+#include "javatools/student_process.h"
 
 #include <QDir>
 
-#include <csignal>
-#include <sys/prctl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -73,15 +71,10 @@ void ProgramRun::start(const QString &java)
     m_process.setWorkingDirectory(m_classPathRoot.isEmpty() ? m_folder : m_classPathRoot);
     // A group of its own: stopping the run reaches whatever the program
     // started. And it dies with Tavessa, even when Tavessa is killed.
-    m_process.setChildProcessModifier([] {
-        ::setsid();
-        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-    });
+    studentprocess::runInOwnGroup(m_process);
     // The program's text in UTF-8 both ways, whatever the machine's language.
-    m_process.setArguments(m_agentOptions + m_machineOptions
-                           + QStringList{QStringLiteral("-Dfile.encoding=UTF-8"),
-                                         QStringLiteral("-Dsun.stdout.encoding=UTF-8"),
-                                         QStringLiteral("-Dsun.stderr.encoding=UTF-8"), m_className});
+    m_process.setArguments(m_agentOptions + m_machineOptions + studentprocess::utf8Options()
+                           + QStringList{m_className});
     m_process.setProgram(java);
     connect(&m_process, &QProcess::readyReadStandardOutput, this, &ProgramRun::readOutput);
     connect(&m_process, &QProcess::readyReadStandardError, this, &ProgramRun::readErrors);
@@ -127,9 +120,7 @@ void ProgramRun::stop()
 
 void ProgramRun::killGroup()
 {
-    if (m_pid > 0)
-        ::kill(-pid_t(m_pid), SIGKILL);
-    m_process.kill();
+    studentprocess::killGroup(m_pid, m_process);
 }
 
 void ProgramRun::readOutput()
