@@ -107,6 +107,7 @@ bool BuildCommands::Compile()
     document->setCompiled(succeeded);
     if (succeeded) {
         addLogLine(kSucceeded);
+        emit compileSucceeded(document);
     } else {
         addLogLine(kFailed);
         messages::exclamation(m_window, kFailed);

@@ -65,6 +65,8 @@ signals:
     // The compiler was started for the active document (the run commands
     // become available).
     void compilerStarted();
+    // `document` compiled without errors, as it stands.
+    void compileSucceeded(JavaDocument *document);
 
 private:
     // The one place where lstLog is filled.

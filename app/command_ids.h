@@ -50,6 +50,7 @@ inline constexpr char ExecutarNoTavessa[] = "ExecutarnoTavessa1";
 inline constexpr char Depurar[] = "Depurar1";
 inline constexpr char VerificarEnquantoDigito[] = "Verificarenquantodigito1";
 inline constexpr char Testar[] = "Testar1";
+inline constexpr char Experimentar[] = "Experimentar1";
 // "A&juda".
 inline constexpr char AjudaDoKorvine[] = "AjudadoKorvine1";
 inline constexpr char SobreKorvine[] = "SobreKorvine1";

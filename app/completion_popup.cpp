@@ -111,10 +111,11 @@ bool CompletionPopup::isOpen() const
 void CompletionPopup::open(bool onlyMembers)
 {
     const QTextCursor caret = m_editor.textCursor();
-    QStringList lines;
+    QStringList lines = m_context ? m_context() : QStringList();
+    const int before = int(lines.size());
     for (QTextBlock block = m_editor.document()->firstBlock(); block.isValid(); block = block.next())
         lines.append(block.text());
-    m_completion = completion::at(lines, caret.blockNumber(), caret.positionInBlock(), m_structures);
+    m_completion = completion::at(lines, before + caret.blockNumber(), caret.positionInBlock(), m_structures);
     if ((onlyMembers && !m_completion.member) || m_completion.all.isEmpty()) {
         close();
         return;

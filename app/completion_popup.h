@@ -33,6 +33,10 @@ public:
     // as words, each naming its command by its menu path.
     static QList<Suggestion> structuresOf(const TemplateCatalogue &catalogue);
 
+    // Lines that stand before the editor's text for the suggestions (what a
+    // pane's earlier lines declared), asked for each time the list opens.
+    void setContext(std::function<QStringList()> linesBefore) { m_context = std::move(linesBefore); }
+
     bool isOpen() const;
     QListWidget *list() const { return m_list; }
     // Opens the list at the caret; `onlyMembers`: only after a "." of known type.
@@ -51,6 +55,7 @@ private:
     TSynMemo &m_editor;
     QList<Suggestion> m_structures;
     std::function<void(const Suggestion &)> m_runStructure;
+    std::function<QStringList()> m_context;
     QFrame *m_frame = nullptr;
     QListWidget *m_list = nullptr;
     QLabel *m_description = nullptr;

@@ -17,6 +17,7 @@
 #include "app/run_console.h"
 #include "app/variables_panel.h"
 #include "app/template_bridge.h"
+#include "app/try_commands.h"
 #include "common/message_boxes.h"
 #include "common/toolbar_row.h"
 #include "editor/syn_java_syn.h"
@@ -147,6 +148,7 @@ Tfrmprincipal::~Tfrmprincipal()
     if (m_variablesDock)
         m_variablesDock->disconnect(this);
     m_exercises.reset();
+    m_tryIt.reset();
     // Pages go first: their editors and design pages show the documents and
     // refer to the shared scanner and to the designer.
     while (m_pagForms && m_pagForms->count() > 0)
@@ -274,6 +276,8 @@ void Tfrmprincipal::buildConsole()
 
     // The exercise's panel stands at the right too, hidden until one is opened.
     m_exercises = std::make_unique<ExerciseCommands>(*m_documents, *m_files, *m_build, *m_runs, *this);
+    // The try-it pane stands below, hidden until "Experimentar".
+    m_tryIt = std::make_unique<TryCommands>(*m_build, *this);
 }
 
 void Tfrmprincipal::showConsole()
@@ -312,6 +316,7 @@ void Tfrmprincipal::applyZoom()
     QApplication::setFont(panels, "QDialog");
     QApplication::setFont(panels, "QMessageBox"); // the platform may name it apart
     m_console->view()->setFont(TSynMemo::ZoomedFont(ConsoleView::normalFont(), m_zoomSteps));
+    m_tryIt->setFont(panels, TSynMemo::ZoomedFont(ConsoleView::normalFont(), m_zoomSteps));
 }
 
 bool Tfrmprincipal::Splitter1CanResize(int newHeight)

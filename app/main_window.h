@@ -12,6 +12,7 @@ class DesignerBridge;
 class DocumentManager;
 class EditCommands;
 class ExerciseCommands;
+class TryCommands;
 class FileCommands;
 class HelpBridge;
 class JavaDocument;
@@ -107,6 +108,7 @@ public:
     RunCommands &runs() { return *m_runs; }
     DebugCommands &debugging() { return *m_debugging; }
     ExerciseCommands &exercises() { return *m_exercises; }
+    TryCommands &tryIt() { return *m_tryIt; }
     TemplateBridge &templates() { return *m_templates; }
     DesignerBridge &designer() { return *m_designer; }
     HelpBridge &help() { return *m_help; }
@@ -185,6 +187,7 @@ private:
     std::unique_ptr<LiveChecking> m_liveChecking;
     std::unique_ptr<RunCommands> m_runs;
     std::unique_ptr<ExerciseCommands> m_exercises;
+    std::unique_ptr<TryCommands> m_tryIt;
     std::unique_ptr<DebugCommands> m_debugging;
     std::unique_ptr<HelpBridge> m_help;
     std::unique_ptr<TemplateBridge> m_templates;

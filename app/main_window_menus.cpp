@@ -15,6 +15,7 @@
 #include "app/new_document_dialog.h"
 #include "app/run_commands.h"
 #include "app/run_console.h"
+#include "app/try_commands.h"
 #include "app/variables_panel.h"
 #include "common/object_names.h"
 #include "common/toolbar_row.h"
@@ -88,6 +89,7 @@ std::vector<TopMenu> mainMenu()
              {commandid::ExecutarNoTavessa, "Executar no Tavessa", "Ctrl+F10", false, [](Tfrmprincipal &w) { w.runs().RunInside(); }},
              {commandid::Depurar, "Depurar", "Ctrl+F9", false, [](Tfrmprincipal &w) { w.debugging().Debug(); }},
              {commandid::Testar, "Testar", "Ctrl+Shift+T", false, [](Tfrmprincipal &w) { w.exercises().Test(); }},
+             {commandid::Experimentar, "Experimentar", "Ctrl+Shift+E", false, [](Tfrmprincipal &w) { w.tryIt().Show(); }},
              {commandid::VerificarEnquantoDigito, "Verificar enquanto digito", "", true, nullptr},
          }},
         {commandid::MenuJsp, "&JSP", {}},

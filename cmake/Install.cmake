@@ -16,8 +16,9 @@ install(DIRECTORY ${CMAKE_SOURCE_DIR}/Help/ DESTINATION ${TAVESSA_INSTALL_APPDIR
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/imagens/ DESTINATION ${TAVESSA_INSTALL_APPDIR}/imagens
         PATTERN ".*" EXCLUDE)
 install(FILES ${CMAKE_SOURCE_DIR}/helpviewer/index.htm DESTINATION ${TAVESSA_INSTALL_APPDIR})
-# The compile and debugger helpers, which Tavessa finds beside itself.
+# The compile, debugger and try-it helpers, which Tavessa finds beside itself.
 install(FILES ${CMAKE_BINARY_DIR}/tavessa-compiler.jar ${CMAKE_BINARY_DIR}/tavessa-debugger.jar
+              ${CMAKE_BINARY_DIR}/tavessa-shell.jar
         DESTINATION ${TAVESSA_INSTALL_APPDIR})
 
 # The links are relative, so the tree works under any prefix and in a package.

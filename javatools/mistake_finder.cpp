@@ -127,7 +127,7 @@ QStringList MistakeFinder::closestNames(const QString &name) const
         if (d < bestDistance) {
             best = {candidate};
             bestDistance = d;
-        } else if (d == bestDistance) {
+        } else if (d == bestDistance && d <= allowed) {
             best.append(candidate);
         }
     }

@@ -12,7 +12,7 @@ build=${1:-build}
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 fi
-cmake --build "$build" --target tavessa lumenta tavessa_compiler_jar tavessa_debugger_jar >/dev/null
+cmake --build "$build" --target tavessa lumenta tavessa_compiler_jar tavessa_debugger_jar tavessa_shell_jar >/dev/null
 rm -f "$build"/tavessa_*.deb
 (cd "$build" && cpack -G DEB >cpack.log 2>&1) || { cat "$build/cpack.log" >&2; exit 1; }
 debs=("$build"/tavessa_*.deb)
@@ -70,6 +70,12 @@ check_tree() {
     answer=$(printf 'folder\t%s\nbreak\tOla.java\t1\n' "$scratch" \
         | timeout 60 java -jar "$debugger" 2>&1 | tr '\n' ' ')
     [[ "$answer" == $'nocode\tOla.java\t1 ' ]] || fail "$what: the debugger helper answered '$answer'"
+
+    # The try-it helper lies beside tavessa and answers a line.
+    local shell=$appdir/tavessa-shell.jar
+    [ -f "$shell" ] || fail "$what: no tavessa-shell.jar beside tavessa"
+    answer=$(printf 'eval\t7 / 2.0\n' | timeout 60 java -jar "$shell" 2>&1 | tr '\n' ' ')
+    [[ "$answer" == $'ready value\t3.5\tdouble done ' ]] || fail "$what: the try-it helper answered '$answer'"
 
     for entry in "$share"/applications/*.desktop; do
         local exec icon
