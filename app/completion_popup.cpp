@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTimer>
@@ -159,7 +160,12 @@ void CompletionPopup::refilter()
     m_description->setFixedWidth(width);
     showDescription();
     m_frame->adjustSize();
-    m_frame->move(m_editor.viewport()->mapToGlobal(at.bottomLeft()));
+    // Above the word when the screen has no room for it below.
+    QPoint place = m_editor.viewport()->mapToGlobal(at.bottomLeft());
+    if (const QScreen *screen = m_editor.screen();
+        screen && place.y() + m_frame->height() > screen->availableGeometry().bottom())
+        place = m_editor.viewport()->mapToGlobal(at.topLeft()) - QPoint(0, m_frame->height());
+    m_frame->move(place);
     m_frame->show();
     m_frame->raise();
 }

@@ -96,7 +96,11 @@ TryCommands::~TryCommands() = default;
 
 void TryCommands::Show()
 {
-    m_dock->show();
+    if (!m_dock->isVisible()) {
+        m_dock->show();
+        // Room for a dozen answers, as the console has.
+        m_window.resizeDocks({m_dock}, {qMax(260, m_window.height() / 3)}, Qt::Vertical);
+    }
     m_dock->raise();
     m_pane->input()->setFocus();
     if (!m_session->isRunning()) {

@@ -30,6 +30,7 @@ QTextCharFormat rowFormat(TryRow::Role role)
 {
     switch (role) {
     case TryRow::Role::Value:
+    case TryRow::Role::Variable:
         return formatOf(ColourRole::CodeText, true);
     case TryRow::Role::Declared:
         return formatOf(ColourRole::ConsoleNote, false, true);
@@ -49,6 +50,7 @@ QString rowText(const TryRow &row)
         return QStringLiteral("= ") + row.text;
     case TryRow::Role::Mistake:
         return QStringLiteral("✗ ") + row.text;
+    case TryRow::Role::Variable:
     case TryRow::Role::Declared:
     case TryRow::Role::Note:
         return row.text;
@@ -70,6 +72,7 @@ TryPane::TryPane(QWidget *parent)
     m_notice->setObjectName(QStringLiteral("experimentarAviso"));
     m_notice->setAccessibleName(QStringLiteral("Aviso do código compilado"));
     m_notice->setWordWrap(true);
+    m_notice->setContentsMargins(4, 0, 4, 2);
     m_notice->hide();
     m_stop->setObjectName(QStringLiteral("btnPararExperimento"));
     m_stop->setToolTip(QStringLiteral("Parar a linha que está rodando"));
@@ -100,7 +103,6 @@ TryPane::TryPane(QWidget *parent)
     m_input->setToolTip(QStringLiteral("Digite uma linha de Java e tecle Enter (↑ e ↓: linhas anteriores)"));
     m_input->SetGutterVisible(false);
     m_input->setTabChangesFocus(false);
-    m_input->setMaximumHeight(m_input->fontMetrics().height() * 6);
     m_input->installEventFilter(this);
 
     auto *bar = new QHBoxLayout;
@@ -126,9 +128,8 @@ void TryPane::setCodeFont(const QFont &font)
 {
     m_transcript->setFont(font);
     m_input->setFont(font);
-    const QFontMetrics metrics(font);
-    m_input->setMinimumHeight(metrics.height() * 2 + 8);
-    m_input->setMaximumHeight(metrics.height() * 6 + 8);
+    // Three lines: a method or a loop shows whole while it is typed.
+    m_input->setFixedHeight(QFontMetrics(font).lineSpacing() * 3 + 2 * m_input->frameWidth() + 8);
 }
 
 void TryPane::append(const QString &text, const QTextCharFormat &format)

@@ -148,7 +148,8 @@ QList<TryRow> rows(const TryAnswer &answer, bool byTimeLimit, int timeLimitSecon
             shown.append({TryRow::Role::Value, withType(f.value(0), f.value(1))});
             break;
         case TryItem::Kind::Variable:
-            shown.append({TryRow::Role::Value, QStringLiteral("%1 = %2").arg(f.value(0), withType(f.value(1), f.value(2)))});
+            shown.append({TryRow::Role::Variable,
+                          QStringLiteral("%1 = %2").arg(f.value(0), withType(f.value(1), f.value(2)))});
             break;
         case TryItem::Kind::Defined:
             shown.append({TryRow::Role::Declared, declaredText(f)});

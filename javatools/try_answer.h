@@ -27,7 +27,7 @@ struct TryAnswer
 // A line the pane shows for an answer, and what it is.
 struct TryRow
 {
-    enum class Role { Value, Declared, Mistake, Note };
+    enum class Role { Value, Variable, Declared, Mistake, Note };
     Role role = Role::Value;
     QString text;
 };

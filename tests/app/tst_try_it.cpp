@@ -82,7 +82,7 @@ private slots:
         run(QStringLiteral("\"Ana\".toUpperCase()"));
         QVERIFY(answered(QStringLiteral("= \"ANA\" (String)")));
         run(QStringLiteral("int[] v = {1, 2, 3};"));
-        QVERIFY(answered(QStringLiteral("= v = [1, 2, 3] (int[])")));
+        QVERIFY(answered(QStringLiteral("\nv = [1, 2, 3] (int[])")));
 
         // A block left open goes on in the next line; the method stays.
         run(QStringLiteral("int dobro(int x) {"));
