@@ -89,6 +89,15 @@ public final class TavessaShell {
         System.setIn(server.new Keyboard());
         Runtime.getRuntime().addShutdownHook(new Thread(server::sayExit));
         server.shell = server.newSession();
+        java.util.concurrent.ScheduledExecutorService flusher = Executors.newSingleThreadScheduledExecutor(task -> {
+            Thread thread = new Thread(task, "tavessa-saida");
+            thread.setDaemon(true);
+            return thread;
+        });
+        flusher.scheduleWithFixedDelay(() -> {
+            server.printedOut.flushLines();
+            server.printedErr.flushLines();
+        }, 50, 50, java.util.concurrent.TimeUnit.MILLISECONDS);
         server.send("ready");
 
         // Requests run one after another on their own thread, so that a stop
@@ -173,6 +182,11 @@ public final class TavessaShell {
     }
 
     private void report(SnippetEvent event) {
+        // What the snippet printed comes before what it gave.
+        System.out.flush();
+        System.err.flush();
+        printedOut.flushAll();
+        printedErr.flushAll();
         Snippet snippet = event.snippet();
         if (event.status() == Snippet.Status.REJECTED) {
             String kind = snippet instanceof ErroneousSnippet erroneous
@@ -257,9 +271,11 @@ public final class TavessaShell {
         protocol.flush();
     }
 
-    // What the text prints: sent a whole line at a time (a line break never
-    // falls inside a character's bytes), the rest when the request ends.
+    // What the text prints: kept as it comes and sent a few times a second,
+    // whole lines (a line break never falls inside a character's bytes), or
+    // everything once a line grows long; the rest when the request ends.
     private final class Printed extends OutputStream {
+        private static final int LONG_LINE = 64 * 1024;
         private final String tag;
         private final java.io.ByteArrayOutputStream pending = new java.io.ByteArrayOutputStream();
         private int total;
@@ -289,12 +305,19 @@ public final class TavessaShell {
             }
             total += length;
             pending.write(bytes, offset, length);
+        }
+
+        synchronized void flushLines() {
+            if (pending.size() == 0)
+                return;
             byte[] all = pending.toByteArray();
             int end = all.length;
-            while (end > 0 && all[end - 1] != '\n')
-                end--;
-            if (end == 0)
-                return;
+            if (end < LONG_LINE) {
+                while (end > 0 && all[end - 1] != '\n')
+                    end--;
+                if (end == 0)
+                    return;
+            }
             send(tag, new String(all, 0, end, StandardCharsets.UTF_8));
             pending.reset();
             pending.write(all, end, all.length - end);
