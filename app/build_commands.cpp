@@ -5,7 +5,7 @@
 #include "app/document_manager.h"
 #include "app/file_commands.h"
 #include "app/java_document.h"
-#include "common/colours.h"
+#include "common/text_colours.h"
 #include "common/message_boxes.h"
 #include "common/wait_cursor.h"
 #include "editor/document_lines.h"
@@ -127,7 +127,7 @@ void BuildCommands::showCompilerLines(const QStringList &lines, const QString &f
     for (const ExplainedLine &line : CompilerExplanations::interleave(lines, m_lastCompile.explanations)) {
         auto *item = new QListWidgetItem(line.text, log);
         if (line.explanation) {
-            item->setForeground(colours::of(ColourRole::LogExplanation));
+            textcolours::setForeground(*item, ColourRole::LogExplanation);
             QFont font = log->font();
             font.setItalic(true);
             item->setFont(font);
@@ -170,7 +170,7 @@ void BuildCommands::showWarnings(JavaDocument &document, const QStringList &line
     QList<TextMark> marks;
     for (const CodeWarning &warning : codewarnings::find(lines)) {
         auto *item = new QListWidgetItem(QStringLiteral("Aviso: ") + warning.text, &m_log);
-        item->setForeground(colours::of(ColourRole::LogWarning));
+        textcolours::setForeground(*item, ColourRole::LogWarning);
         item->setToolTip(warning.text);
         marks.append(compilemarks::ofWarning(document, warning));
     }

@@ -43,6 +43,11 @@ inline constexpr char FormatarCodigo[] = "Formatarcodigo1";
 inline constexpr char Padrao[] = "Padrao1";
 inline constexpr char Estruturas[] = "Estruturas1";
 inline constexpr char AplicacoesGraficas[] = "AplicacoesGraficas1";
+inline constexpr char MenuTema[] = "Tema1";
+inline constexpr char TemaClaro[] = "TemaClaro1";
+inline constexpr char TemaEscuro[] = "TemaEscuro1";
+inline constexpr char TemaAltoContraste[] = "TemaAltocontraste1";
+inline constexpr char ModoProjetor[] = "Modoprojetor1";
 // "&Java".
 inline constexpr char Compilar[] = "Compilarocodigo1";
 inline constexpr char Executar[] = "Executarocodigo1";
@@ -61,12 +66,14 @@ inline constexpr char ProximoPasso[] = "ProximoPasso";
 inline constexpr char Entrar[] = "Entrar";
 inline constexpr char SairDoMetodo[] = "SairDoMetodo";
 inline constexpr char Continuar[] = "Continuar";
+// The breakpoint on the caret's line, the gutter's click by the keyboard.
+inline constexpr char AlternarPontoDeParada[] = "AlternarPontoDeParada";
 
 inline constexpr const char *kAll[] = {
     MenuArquivo, MenuEditar, MenuVisualizar, MenuJava, MenuJsp, MenuHtml, MenuApplet, MenuBancoDeDados,
     MenuPacotes, MenuAjuda, Abrir, AbrirExercicio, CriarExercicio, SalvarResultado, Testar, Novo, Salvar, SalvarComo, Fechar, Imprimir, Sair, Desfazer, Refazer,
     Recortar, Copiar, Colar, Localizar, SelecionarTudo, Fonte, FormatarCodigo, Padrao, Estruturas,
-    AplicacoesGraficas, Compilar, Executar, ExecutarNoTavessa, Depurar, VerificarEnquantoDigito, AjudaDoKorvine, SobreKorvine,
-    PararPrograma, ProximoPasso, Entrar, SairDoMetodo, Continuar};
+    AplicacoesGraficas, TemaClaro, TemaEscuro, TemaAltoContraste, ModoProjetor, Compilar, Executar, ExecutarNoTavessa, Depurar, Experimentar, VerificarEnquantoDigito, AjudaDoKorvine, SobreKorvine,
+    PararPrograma, ProximoPasso, Entrar, SairDoMetodo, Continuar, AlternarPontoDeParada};
 
 } // namespace commandid

@@ -27,6 +27,8 @@ public:
     void showResult(const CaseResult &result);
     void showCompileError(const QString &why);
     void showSummary();
+    // A new theme: the case shown takes its colours.
+    void refreshColours() { showCase(chosenCase()); }
 
     QPushButton *testButton() const { return m_test; }
     QPushButton *runCaseButton() const { return m_runCase; }

@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "app/recovery_manager.h"
 #include "app/translations.h"
+#include "app/view_settings.h"
 
 #include <QApplication>
 
@@ -16,6 +17,7 @@ int main(int argc, char *argv[])
     installPortugueseTranslations(app);
 
     Tfrmprincipal window;
+    window.rememberLookIn(ViewSettings::defaultPath());
     window.showMaximized();
     RecoveryManager recovery(window, window.documents());
     QObject::connect(&recovery, &RecoveryManager::documentsReopened, &window, &Tfrmprincipal::documentsCameIn);

@@ -52,13 +52,6 @@ public:
     }
 };
 
-QFont logFont()
-{
-    QFont font(QStringLiteral("Courier New"), 8);
-    font.setStyleHint(QFont::TypeWriter);
-    return font;
-}
-
 QString defaultProgramFolder()
 {
     return QDir::cleanPath(QCoreApplication::applicationDirPath());
@@ -76,9 +69,9 @@ Tfrmprincipal::Tfrmprincipal(const QString &programFolder, QWidget *parent)
     setObjectName(QStringLiteral("frmprincipal"));
     setWindowTitle(QStringLiteral("Tavessa (Tavessa) 4.0"));
     resize(953, 747);
-    QFont formFont(QStringLiteral("MS Sans Serif"), 8);
-    formFont.setStyleHint(QFont::SansSerif);
-    setFont(formFont);
+    m_formFont = QFont(QStringLiteral("MS Sans Serif"), 8);
+    m_formFont.setStyleHint(QFont::SansSerif);
+    setFont(m_formFont);
 
     buildLayout();
 
@@ -199,7 +192,7 @@ void Tfrmprincipal::buildLayout()
 
     m_lstLog = new QListWidget(m_splitter);
     m_lstLog->setObjectName(QStringLiteral("lstLog"));
-    m_lstLog->setFont(logFont());
+    m_lstLog->setFont(Tfrmprincipal::logFont());
     m_lstLog->setItemDelegate(new LogLineDelegate(m_lstLog));
     m_lstLog->setUniformItemSizes(true);
     // Heights the user may not choose are refused by onSplitterMoved, not
@@ -245,6 +238,7 @@ void Tfrmprincipal::buildConsole()
     m_console = new RunConsole;
     m_consoleDock = new QDockWidget(QStringLiteral("Console"), this);
     m_consoleDock->setObjectName(QStringLiteral("consoleDock"));
+    m_consoleDock->setAccessibleName(QStringLiteral("Console"));
     m_consoleDock->setAllowedAreas(Qt::BottomDockWidgetArea | Qt::RightDockWidgetArea);
     m_consoleDock->setWidget(m_console);
     addDockWidget(Qt::BottomDockWidgetArea, m_consoleDock);
@@ -261,6 +255,7 @@ void Tfrmprincipal::buildConsole()
     m_variables = new VariablesPanel;
     m_variablesDock = new QDockWidget(QStringLiteral("Variáveis"), this);
     m_variablesDock->setObjectName(QStringLiteral("variaveisDock"));
+    m_variablesDock->setAccessibleName(QStringLiteral("Variáveis"));
     m_variablesDock->setAllowedAreas(Qt::RightDockWidgetArea | Qt::LeftDockWidgetArea);
     m_variablesDock->setWidget(m_variables);
     addDockWidget(Qt::RightDockWidgetArea, m_variablesDock);
@@ -288,35 +283,6 @@ void Tfrmprincipal::showConsole()
     // Room for a dozen lines at first; then the height the student left it at.
     resizeDocks({m_consoleDock}, {m_consoleHeight > 0 ? m_consoleHeight : qMax(240, height() / 3)},
                 Qt::Vertical);
-}
-
-void Tfrmprincipal::zoomBy(int steps)
-{
-    m_zoomSteps = qBound(-5, m_zoomSteps + steps, 15);
-    applyZoom();
-}
-
-void Tfrmprincipal::zoomReset()
-{
-    m_zoomSteps = 0;
-    applyZoom();
-}
-
-void Tfrmprincipal::applyZoom()
-{
-    for (int i = 0; i < pageCount(); ++i)
-        page(i)->editor()->SetZoom(m_zoomSteps);
-    m_lstLog->setFont(TSynMemo::ZoomedFont(logFont(), m_zoomSteps));
-    m_lstLog->doItemsLayout();
-    // The panels' own words (the debugger's variables and calls, the
-    // console's state line) and the dialogs grow with the code.
-    const QFont panels = TSynMemo::ZoomedFont(m_panelFont, m_zoomSteps);
-    m_variables->setFont(panels);
-    m_console->setFont(panels);
-    QApplication::setFont(panels, "QDialog");
-    QApplication::setFont(panels, "QMessageBox"); // the platform may name it apart
-    m_console->view()->setFont(TSynMemo::ZoomedFont(ConsoleView::normalFont(), m_zoomSteps));
-    m_tryIt->setFont(panels, TSynMemo::ZoomedFont(ConsoleView::normalFont(), m_zoomSteps));
 }
 
 bool Tfrmprincipal::Splitter1CanResize(int newHeight)

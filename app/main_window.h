@@ -2,6 +2,7 @@
 
 #include "app/command_actions.h"
 #include "app/document_page.h"
+#include "common/colours.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -92,6 +93,21 @@ public:
     void zoomBy(int steps);
     void zoomReset();
 
+    // --- The look (main_window_look.cpp) ------------------------------------
+    // The theme of the whole window, applied at once.
+    void setTheme(Theme theme);
+    // Everything large together (the code, the panels, menus, tabs, dialogs,
+    // tips); the zoom works on top of it.
+    void setProjectorMode(bool on);
+    bool projectorMode() const { return m_projector; }
+    // How many zoom steps the projector mode adds.
+    static constexpr int ProjectorSteps = 6;
+    // The look is read from `path` and applied, and every change is kept
+    // there from now on (the program does this; tests may give a path).
+    void rememberLookIn(const QString &path);
+    // The log list's font before zooming.
+    static QFont logFont();
+
     // --- Commands, found by object name ------------------------------------
     QAction *menuItem(const QString &objectName) const { return m_commands.action(objectName); }
     // One of the window's own commands by its declared id (commandid), which
@@ -140,6 +156,8 @@ private:
     void buildConsole();
     void buildDebugCommands();
     void applyZoom();
+    void buildLookCommands();
+    void saveLook() const;
     void applyStartState();
     void followCommandStates();
     void setCommandEnabled(const char *id, bool on);
@@ -176,6 +194,10 @@ private:
     int m_consoleHeight = 0;
     QFont m_panelFont = QApplication::font(); // the panels' and dialogs' font unzoomed   // the console's last height, 0 before it was shown
     int m_zoomSteps = 0;
+    bool m_projector = false;
+    QString m_lookPath; // where the look is kept; empty: nowhere
+    QFont m_formFont;
+    QFont m_menuFont = QApplication::font("QMenu"); // the menus' font unzoomed
     bool m_selectingQuietly = false;
 
     Tfrmtipoarquivo *m_frmtipoarquivo = nullptr;

@@ -231,6 +231,7 @@ void Tfrmprincipal::buildMenus()
     toggleRow(padrao, "grppadrao");
     toggleRow(estruturas, "grpestruturas");
     connect(graficas, &QAction::triggered, this, &Tfrmprincipal::toggleGraphicRows);
+    buildLookCommands();
 }
 
 void Tfrmprincipal::buildToolbars()

@@ -78,10 +78,8 @@ Tfrmtipoarquivo::Tfrmtipoarquivo(QWidget *parent) : QDialog(parent)
     descriptionArea->setObjectName(QStringLiteral("pnldescricao"));
     descriptionArea->setFrameShape(QFrame::StyledPanel);
     descriptionArea->setAutoFillBackground(true);
-    QPalette grey = descriptionArea->palette();
-    grey.setColor(QPalette::Window, colours::of(ColourRole::DialogFace));
-    grey.setColor(QPalette::WindowText, colours::of(ColourRole::CodeText));
-    descriptionArea->setPalette(grey);
+    m_descriptionArea = descriptionArea;
+    paintDescriptionArea();
     auto *heading = new QLabel(QStringLiteral("Descrição do Detalhada do Aplicativo"),
                                descriptionArea);
     heading->setAlignment(Qt::AlignCenter);
@@ -132,9 +130,19 @@ QString Tfrmtipoarquivo::description() const
     return m_lbltipodescricao->text();
 }
 
+// The description's face, in the theme in use when the dialog shows.
+void Tfrmtipoarquivo::paintDescriptionArea()
+{
+    QPalette grey = m_descriptionArea->palette();
+    grey.setColor(QPalette::Window, colours::of(ColourRole::DialogFace));
+    grey.setColor(QPalette::WindowText, colours::of(ColourRole::CodeText));
+    m_descriptionArea->setPalette(grey);
+}
+
 void Tfrmtipoarquivo::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    paintDescriptionArea();
     m_options.first()->setChecked(true);
     m_options.first()->setFocus();
 }

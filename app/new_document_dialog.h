@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QList>
 
+class QFrame;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -32,12 +33,15 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
+
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void optionClicked(int option);
     void btncriarClick();
+    void paintDescriptionArea();
 
+    QFrame *m_descriptionArea = nullptr;
     QList<QRadioButton *> m_options;
     QLabel *m_lbltipodescricao = nullptr;
     QPushButton *m_btncriar = nullptr;

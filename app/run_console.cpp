@@ -1,6 +1,6 @@
 #include "app/run_console.h"
 
-#include "common/colours.h"
+#include "common/text_colours.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -29,20 +29,20 @@ QTextCharFormat formatOf(const RunOutput &piece)
     case RunOutput::Kind::Output:
         break;
     case RunOutput::Kind::Error:
-        format.setForeground(colours::of(ColourRole::ConsoleError));
+        format = textcolours::format(ColourRole::ConsoleError);
         break;
     case RunOutput::Kind::Input:
-        format.setForeground(colours::of(ColourRole::ConsoleInput));
+        format = textcolours::format(ColourRole::ConsoleInput);
         format.setFontWeight(QFont::Bold);
         break;
     case RunOutput::Kind::Explanation:
-        format.setForeground(colours::of(ColourRole::ConsoleExplanation));
+        format = textcolours::format(ColourRole::ConsoleExplanation);
         format.setFontItalic(true);
         format.setProperty(FileProperty, piece.file);
         format.setProperty(LineProperty, piece.line);
         break;
     case RunOutput::Kind::Note:
-        format.setForeground(colours::of(ColourRole::ConsoleNote));
+        format = textcolours::format(ColourRole::ConsoleNote);
         format.setFontItalic(true);
         break;
     }

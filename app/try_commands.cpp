@@ -139,7 +139,10 @@ void TryCommands::loadCompiled(JavaDocument *document)
         if (m_compiled)
             m_compiled->disconnect(this);
         m_compiled = document;
-        connect(document, &JavaDocument::contentsChanged, this, &TryCommands::showCompiledState);
+        // Queued: a change that is no edit (a new theme painting the text)
+        // leaves the document compiled as shown once it is over.
+        connect(document, &JavaDocument::contentsChanged, this, &TryCommands::showCompiledState,
+                Qt::QueuedConnection);
     }
     m_compiledName = QFileInfo(document->filePath()).fileName();
     m_compiledSource = lines.join(u'\n');

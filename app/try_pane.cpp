@@ -1,7 +1,7 @@
 #include "app/try_pane.h"
 
 #include "app/run_console.h"
-#include "common/colours.h"
+#include "common/text_colours.h"
 #include "editor/syn_memo.h"
 
 #include <QAction>
@@ -19,8 +19,7 @@ namespace {
 
 QTextCharFormat formatOf(ColourRole role, bool bold = false, bool italic = false)
 {
-    QTextCharFormat format;
-    format.setForeground(colours::of(role));
+    QTextCharFormat format = textcolours::format(role);
     format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
     format.setFontItalic(italic);
     return format;

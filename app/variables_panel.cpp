@@ -1,6 +1,7 @@
 #include "app/variables_panel.h"
 
 #include "common/colours.h"
+#include "common/text_colours.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -121,6 +122,13 @@ void VariablesPanel::setNote(const QString &text)
     m_note->setVisible(!text.isEmpty());
 }
 
+void VariablesPanel::refreshColours()
+{
+    m_note->setStyleSheet(QStringLiteral("color: %1;").arg(colours::of(ColourRole::DebugWarning).name()));
+    textcolours::recolour(*m_tree);
+    textcolours::recolour(*m_stack);
+}
+
 void VariablesPanel::showWaitingForInput()
 {
     m_state->setText(QStringLiteral("O programa está esperando uma entrada: digite no console e "
@@ -150,7 +158,7 @@ void VariablesPanel::showStop(const QString &where, const QList<ShownFrame> &fra
         auto *item = new QListWidgetItem(frame.label, m_stack);
         item->setData(FrameRole, frame.index);
         if (!frame.students)
-            item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
+            textcolours::setForeground(*item, ColourRole::DisabledText);
         if (frame.index == frameShown)
             m_stack->setCurrentItem(item);
     }
@@ -175,7 +183,7 @@ void VariablesPanel::showChildren(qint64 id, const QList<DebugVariable> &childre
     if (next > 0) {
         auto *more = new QTreeWidgetItem(parent, {QStringLiteral("(mais elementos…)")});
         more->setData(0, NextRole, next);
-        more->setForeground(0, palette().color(QPalette::Link));
+        textcolours::setForeground(*more, 0, ColourRole::Link);
     }
 }
 
@@ -198,8 +206,10 @@ void VariablesPanel::fill(QTreeWidgetItem *parent, const QList<ShownVariable> &r
             m_tree->addTopLevelItem(item);
         if (row.changed) {
             for (int column = 0; column < 3; ++column)
-                item->setBackground(column, colours::of(ColourRole::ChangedValue));
+                textcolours::setBackground(*item, column, ColourRole::ChangedValue);
             item->setToolTip(1, QStringLiteral("Mudou no último passo"));
+            // A screen reader hears the change the colour shows.
+            item->setData(1, Qt::AccessibleTextRole, QStringLiteral("%1, mudou no último passo").arg(item->text(1)));
         }
         if (row.reopen)
             reopen.append(item);

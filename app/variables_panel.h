@@ -42,6 +42,8 @@ public:
     // A warning above the variables (the code shown changed since the
     // program started); empty hides it.
     void setNote(const QString &text);
+    // A new theme: what is shown takes its colours.
+    void refreshColours();
     QLabel *note() const { return m_note; }
 
 signals:

@@ -7,6 +7,7 @@
 #include "designer/preview_control.h"
 #include "editor/syn_memo.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -34,9 +35,6 @@ TfrmEventos::TfrmEventos(DesignerSession &session, TSynJavaSyn *scanner, QWidget
     QFont bold = m_txtNome->font();
     bold.setBold(true);
     m_txtNome->setFont(bold);
-    QPalette face = m_txtNome->palette();
-    face.setColor(QPalette::Base, face.color(QPalette::Button));
-    m_txtNome->setPalette(face);
 
     m_cboEvento = new QComboBox(this);
     m_cboEvento->setObjectName(QStringLiteral("cboEvento"));
@@ -106,6 +104,10 @@ FormDocument *TfrmEventos::document() const
 
 void TfrmEventos::showEvent(QShowEvent *event)
 {
+    // The name reads as a label: the face of a button, in the theme in use.
+    QPalette face = m_txtNome->palette();
+    face.setColor(QPalette::Base, QApplication::palette().color(QPalette::Button));
+    m_txtNome->setPalette(face);
     FormShow();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

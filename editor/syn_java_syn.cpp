@@ -36,6 +36,18 @@ TSynJavaSyn::TSynJavaSyn()
 {
 }
 
+void TSynJavaSyn::ApplyColours()
+{
+    CommentAttri.foreground = colours::of(ColourRole::CodeComment);
+    DocumentAttri.foreground = colours::of(ColourRole::CodeDocumentation);
+    IdentifierAttri.foreground = colours::of(ColourRole::CodeText);
+    InvalidAttri.foreground = colours::of(ColourRole::CodeInvalid);
+    KeyAttri.foreground = colours::of(ColourRole::CodeKeyword);
+    NumberAttri.foreground = colours::of(ColourRole::CodeNumber);
+    SpaceAttri.foreground = windowBackground();
+    StringAttri.foreground = colours::of(ColourRole::CodeString);
+}
+
 const TokenAttribute *TSynJavaSyn::GetTokenAttribute() const
 {
     switch (GetTokenID()) {

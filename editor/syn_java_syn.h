@@ -20,6 +20,8 @@ class TSynJavaSyn : public JavaScanner
 {
 public:
     TSynJavaSyn();
+    // The attributes take the colours of the theme in use.
+    void ApplyColours();
 
     // Null for tkNull.
     const TokenAttribute *GetTokenAttribute() const;

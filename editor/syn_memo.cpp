@@ -488,6 +488,19 @@ void TSynMemo::paintGutter(QPaintEvent *event)
     }
 }
 
+void TSynMemo::RefreshColours()
+{
+    if (m_highlighter) {
+        // Colours are no edit: nothing listening to the text hears of them.
+        DocumentLines::Silence silent(DocumentLines::of(*document()));
+        m_highlighter->rehighlight();
+    }
+    highlightCurrentLine();
+    viewport()->update();
+    if (m_gutter)
+        m_gutter->update();
+}
+
 void TSynMemo::highlightCurrentLine()
 {
     QTextEdit::ExtraSelection line;

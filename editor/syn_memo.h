@@ -112,6 +112,8 @@ public:
     // Colours the text with `scanner` (shared by every editor; may be null).
     void SetHighlighter(TSynJavaSyn *scanner);
     TSynJavaSyn *Highlighter() const { return m_scanner; }
+    // A new theme: the text, the lit lines and the gutter are painted again in it.
+    void RefreshColours();
 
     void SetGutterVisible(bool visible);
     bool GutterVisible() const { return m_gutterVisible; }
