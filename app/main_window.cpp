@@ -18,6 +18,7 @@
 #include "app/variables_panel.h"
 #include "app/template_bridge.h"
 #include "app/try_commands.h"
+#include "app/try_pane.h"
 #include "common/message_boxes.h"
 #include "common/toolbar_row.h"
 #include "editor/syn_java_syn.h"
@@ -91,6 +92,9 @@ Tfrmprincipal::Tfrmprincipal(const QString &programFolder, QWidget *parent)
 
     buildMenus();
     buildToolbars();
+    // The try-it pane's line is Java too, and the window's keys win there as in the editors.
+    m_tryIt->pane()->input()->SetHighlighter(m_synJavaSyn1.get());
+    m_tryIt->pane()->input()->SetWindowShortcuts(m_commands.shortcuts());
     m_templates = std::make_unique<TemplateBridge>(*m_documents, m_commands, this);
     m_designer->connectMenuEditor(*m_templates);
     applyStartState();

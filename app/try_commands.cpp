@@ -55,8 +55,9 @@ TryCommands::TryCommands(BuildCommands &build, QMainWindow &window)
                 }
                 const QList<TryRow> rows = tryanswer::rows(answer, byTimeLimit, m_session->timeLimit() / 1000);
                 m_pane->showRows(rows);
+                const QString ran = m_running.isEmpty() ? QString() : m_running.takeFirst();
                 if (!answer.has(TryItem::Kind::Error))
-                    m_ran.append(m_running);
+                    m_ran.append(ran);
                 showReady();
             });
     connect(m_session.get(), &TrySession::restarted, this, [this](TrySession::Restart why) {
@@ -81,10 +82,13 @@ TryCommands::TryCommands(BuildCommands &build, QMainWindow &window)
         // The compiled classes come back in the new session.
         if (m_compiled && !m_compiledSource.isEmpty())
             m_session->load(m_compiledSource);
-        m_pane->setState(QStringLiteral("Iniciando o Java…"));
+        if (why != TrySession::Restart::Exited)
+            m_running.clear();
+        m_pane->setState(m_session->isReady() ? QStringLiteral("Pronto") : QStringLiteral("Iniciando o Java…"));
     });
     connect(m_session.get(), &TrySession::unavailable, this, [this] {
         m_pane->setRunning(false);
+        m_running.clear();
         m_pane->setState(QStringLiteral("Sem Java"));
         m_pane->showRows({TryRow{TryRow::Role::Mistake,
                                  QStringLiteral("O painel precisa do JDK (o comando java) e do arquivo "
@@ -120,7 +124,7 @@ void TryCommands::setFont(const QFont &panels, const QFont &code)
 void TryCommands::run(const QString &text)
 {
     m_pane->showTyped(text);
-    m_running = text;
+    m_running.append(text);
     if (!m_session->isReady())
         m_pane->setState(QStringLiteral("Iniciando o Java…"));
     else

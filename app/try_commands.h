@@ -50,5 +50,5 @@ private:
     QString m_compiledName;
     QString m_compiledSource;
     QStringList m_ran; // the texts that ran without a mistake
-    QString m_running; // the text that runs
+    QStringList m_running; // the texts that run or wait, in order
 };

@@ -169,6 +169,8 @@ void TrySession::restartAfter(Restart why)
     const bool wasRunning = m_running.has_value();
     const bool loading = wasRunning && m_running->loading;
     m_running.reset();
+    // After System.exit what waits goes to the new session, as a student
+    // typing on expects; else it was meant for what ended.
     if (why != Restart::Exited)
         m_waiting.clear();
     m_helper.stop();

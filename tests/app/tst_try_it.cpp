@@ -182,7 +182,7 @@ private slots:
         // System.exit ends only the pane's machine, which starts again.
         const qint64 before = w().tryIt().session().processId();
         run(QStringLiteral("System.exit(0)"));
-        QVERIFY(answered(QStringLiteral("System.exit")));
+        QVERIFY(answered(QStringLiteral("encerrou o Java")));
         run(QStringLiteral("2 * 21"));
         QVERIFY(answered(QStringLiteral("= 42 (int)")));
         QVERIFY(w().tryIt().session().processId() != before);
