@@ -150,7 +150,9 @@ private slots:
         const qreal dialog = w.frmtipoarquivo()->font().pointSizeF();
         const qreal menus = w.menuBar()->font().pointSizeF();
         const qreal entries = w.menu(QStringLiteral("Editar1"))->font().pointSizeF();
-        QTest::keyClick(&w, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+        QAction *projector = w.command("Modoprojetor1");
+        QCOMPARE(projector->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+P")));
+        projector->trigger();
         QVERIFY(w.projectorMode());
         QVERIFY(w.lstLog()->font().pointSizeF() > log * 1.5);
         QVERIFY(w.console()->view()->font().pointSizeF() > console * 1.5);
@@ -162,7 +164,8 @@ private slots:
         w.zoomBy(2);
         QVERIFY(w.lstLog()->font().pointSizeF() > projected);
         w.zoomReset();
-        QTest::keyClick(&w, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+        projector->trigger();
+        QVERIFY(!w.projectorMode());
         QCOMPARE(w.lstLog()->font().pointSizeF(), log);
         QCOMPARE(w.frmtipoarquivo()->font().pointSizeF(), dialog);
         QCOMPARE(w.menuBar()->font().pointSizeF(), menus);
