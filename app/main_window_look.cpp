@@ -162,7 +162,7 @@ void Tfrmprincipal::applyZoom()
         dialog->setFont(panels);
     QToolTip::setFont(panels);
     m_console->view()->setFont(TSynMemo::ZoomedFont(ConsoleView::normalFont(), steps));
-    m_tryIt->setFont(panels, TSynMemo::ZoomedFont(ConsoleView::normalFont(), steps));
+    m_tryIt->applyFonts(panels, TSynMemo::ZoomedFont(ConsoleView::normalFont(), steps));
     // Menus, tabs, docks' titles and the status bar: with the projector only.
     const int projector = m_projector ? ProjectorSteps : 0;
     setFont(TSynMemo::ZoomedFont(m_formFont, projector));

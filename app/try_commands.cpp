@@ -31,7 +31,7 @@ TryCommands::TryCommands(BuildCommands &build, QMainWindow &window)
     m_completion = new CompletionPopup(*m_pane->input(), {}, nullptr);
     m_completion->setContext([this] { return context(); });
 
-    connect(m_pane, &TryPane::textEntered, this, &TryCommands::run);
+    connect(m_pane, &TryPane::textEntered, this, &TryCommands::runTyped);
     connect(m_pane, &TryPane::stopAsked, m_session.get(), &TrySession::stop);
     connect(m_pane, &TryPane::restartAsked, this, [this] {
         m_pane->clearTranscript();
@@ -115,13 +115,13 @@ void TryCommands::Show()
     }
 }
 
-void TryCommands::setFont(const QFont &panels, const QFont &code)
+void TryCommands::applyFonts(const QFont &panels, const QFont &code)
 {
     m_pane->setFont(panels);
     m_pane->setCodeFont(code);
 }
 
-void TryCommands::run(const QString &text)
+void TryCommands::runTyped(const QString &text)
 {
     m_pane->showTyped(text);
     m_running.append(text);

@@ -30,10 +30,10 @@ public:
 
     // Shows the pane with the keyboard in its line; the session starts.
     void Show();
-    void setFont(const QFont &panels, const QFont &code);
+    void applyFonts(const QFont &panels, const QFont &code);
 
 private:
-    void run(const QString &text);
+    void runTyped(const QString &text);
     void loadCompiled(JavaDocument *document);
     void showCompiledState();
     void showReady();
