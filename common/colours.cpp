@@ -58,7 +58,7 @@ const std::array<Entry, size_t(ColourRole::Count)> kTable = {{
     {R::HighlightedText, "texto selecionado", QColor(255, 255, 255), QColor(255, 255, 255), QColor(0, 0, 0)},
     {R::ToolTipBase, "fundo da dica", QColor(255, 255, 220), QColor(60, 60, 64), QColor(0, 0, 0)},
     {R::ToolTipText, "texto da dica", QColor(0, 0, 0), QColor(230, 230, 230), QColor(255, 255, 255)},
-    {R::Link, "ligação", QColor(0, 0, 238), QColor(120, 180, 255), QColor(0, 255, 255)},
+    {R::Link, "ligação", QColor(0, 0, 255), QColor(120, 180, 255), QColor(0, 255, 255)},
     {R::DisabledText, "texto desativado", QColor(190, 190, 190), QColor(120, 120, 120), QColor(150, 150, 150)},
 }};
 
