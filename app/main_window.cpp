@@ -196,7 +196,7 @@ void Tfrmprincipal::buildLayout()
 
     m_lstLog = new QListWidget(m_splitter);
     m_lstLog->setObjectName(QStringLiteral("lstLog"));
-    m_lstLog->setFont(Tfrmprincipal::logFont());
+    m_lstLog->setFont(logFont());
     m_lstLog->setItemDelegate(new LogLineDelegate(m_lstLog));
     m_lstLog->setUniformItemSizes(true);
     // Heights the user may not choose are refused by onSplitterMoved, not

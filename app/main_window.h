@@ -105,8 +105,6 @@ public:
     // The look is read from `path` and applied, and every change is kept
     // there from now on (the program does this; tests may give a path).
     void rememberLookIn(const QString &path);
-    // The log list's font before zooming.
-    static QFont logFont();
 
     // --- Commands, found by object name ------------------------------------
     QAction *menuItem(const QString &objectName) const { return m_commands.action(objectName); }
@@ -157,6 +155,8 @@ private:
     void buildDebugCommands();
     void applyZoom();
     void buildLookCommands();
+    // The log list's font before zooming.
+    static QFont logFont();
     void saveLook() const;
     void applyStartState();
     void followCommandStates();

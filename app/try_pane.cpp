@@ -32,11 +32,10 @@ QTextCharFormat rowFormat(TryRow::Role role)
     case TryRow::Role::Variable:
         return formatOf(ColourRole::CodeText, true);
     case TryRow::Role::Declared:
+    case TryRow::Role::Note:
         return formatOf(ColourRole::ConsoleNote, false, true);
     case TryRow::Role::Mistake:
         return formatOf(ColourRole::ConsoleExplanation, false, true);
-    case TryRow::Role::Note:
-        return formatOf(ColourRole::ConsoleNote, false, true);
     }
     return {};
 }

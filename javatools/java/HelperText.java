@@ -18,6 +18,25 @@ final class HelperText {
         return escaped.toString();
     }
 
+    // The fields as one message: escaped and separated by tabs, without the line break.
+    static String line(String... fields) {
+        StringBuilder line = new StringBuilder();
+        for (int i = 0; i < fields.length; i++) {
+            if (i > 0)
+                line.append('\t');
+            line.append(escaped(fields[i]));
+        }
+        return line.toString();
+    }
+
+    // The fields of one message, unescaped.
+    static String[] fields(String line) {
+        String[] fields = line.split("\t", -1);
+        for (int i = 0; i < fields.length; i++)
+            fields[i] = unescaped(fields[i]);
+        return fields;
+    }
+
     static String unescaped(String value) {
         StringBuilder plain = new StringBuilder(value.length());
         for (int i = 0; i < value.length(); i++) {

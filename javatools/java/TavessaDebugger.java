@@ -92,9 +92,7 @@ public final class TavessaDebugger {
     private void serve() throws Exception {
         BufferedReader in = new BufferedReader(new InputStreamReader(System.in, StandardCharsets.UTF_8));
         for (String line = in.readLine(); line != null; line = in.readLine()) {
-            String[] f = line.split("\t", -1);
-            for (int i = 0; i < f.length; ++i)
-                f[i] = HelperText.unescaped(f[i]);
+            String[] f = HelperText.fields(line);
             try {
                 command(f);
             } catch (Exception e) {
@@ -485,12 +483,6 @@ public final class TavessaDebugger {
     }
 
     private synchronized void send(String... fields) {
-        StringBuilder line = new StringBuilder();
-        for (int i = 0; i < fields.length; ++i) {
-            if (i > 0)
-                line.append('\t');
-            line.append(HelperText.escaped(fields[i]));
-        }
-        out.println(line);
+        out.println(HelperText.line(fields));
     }
 }

@@ -105,9 +105,9 @@ public final class TavessaShell {
         ExecutorService worker = Executors.newSingleThreadExecutor();
         BufferedReader in = new BufferedReader(new InputStreamReader(requests, StandardCharsets.UTF_8));
         for (String line = in.readLine(); line != null; line = in.readLine()) {
-            String[] fields = line.split("\t", -1);
+            String[] fields = HelperText.fields(line);
             String request = fields[0];
-            String text = fields.length > 1 ? HelperText.unescaped(fields[1]) : "";
+            String text = fields.length > 1 ? fields[1] : "";
             if (request.equals("stop")) {
                 server.stop();
                 continue;
@@ -261,13 +261,7 @@ public final class TavessaShell {
     }
 
     private synchronized void send(String... fields) {
-        StringBuilder line = new StringBuilder();
-        for (int i = 0; i < fields.length; i++) {
-            if (i > 0)
-                line.append('\t');
-            line.append(i == 0 ? fields[i] : HelperText.escaped(fields[i]));
-        }
-        protocol.print(line.append('\n'));
+        protocol.print(HelperText.line(fields) + '\n');
         protocol.flush();
     }
 
