@@ -53,6 +53,7 @@ inline constexpr char Compilar[] = "Compilarocodigo1";
 inline constexpr char Executar[] = "Executarocodigo1";
 inline constexpr char ExecutarNoTavessa[] = "ExecutarnoTavessa1";
 inline constexpr char Depurar[] = "Depurar1";
+inline constexpr char ExecutarAteAqui[] = "ExecutarAteAqui1";
 inline constexpr char VerificarEnquantoDigito[] = "Verificarenquantodigito1";
 inline constexpr char Testar[] = "Testar1";
 inline constexpr char Experimentar[] = "Experimentar1";
@@ -73,7 +74,7 @@ inline constexpr const char *kAll[] = {
     MenuArquivo, MenuEditar, MenuVisualizar, MenuJava, MenuJsp, MenuHtml, MenuApplet, MenuBancoDeDados,
     MenuPacotes, MenuAjuda, Abrir, AbrirExercicio, CriarExercicio, SalvarResultado, Testar, Novo, Salvar, SalvarComo, Fechar, Imprimir, Sair, Desfazer, Refazer,
     Recortar, Copiar, Colar, Localizar, SelecionarTudo, Fonte, FormatarCodigo, Padrao, Estruturas,
-    AplicacoesGraficas, TemaClaro, TemaEscuro, TemaAltoContraste, ModoProjetor, Compilar, Executar, ExecutarNoTavessa, Depurar, Experimentar, VerificarEnquantoDigito, AjudaDoKorvine, SobreKorvine,
+    AplicacoesGraficas, TemaClaro, TemaEscuro, TemaAltoContraste, ModoProjetor, Compilar, Executar, ExecutarNoTavessa, Depurar, ExecutarAteAqui, Experimentar, VerificarEnquantoDigito, AjudaDoKorvine, SobreKorvine,
     PararPrograma, ProximoPasso, Entrar, SairDoMetodo, Continuar, AlternarPontoDeParada};
 
 } // namespace commandid

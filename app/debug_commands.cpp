@@ -4,7 +4,9 @@
 #include "app/file_commands.h"
 #include "app/java_document.h"
 #include "app/run_commands.h"
+#include "app/memory_view.h"
 #include "app/variables_panel.h"
+#include "app/watch_panel.h"
 #include "common/message_boxes.h"
 #include "javatools/compiler_explanations.h"
 #include "javatools/debug_session.h"
@@ -69,6 +71,14 @@ DebugCommands::DebugCommands(DocumentManager &documents, RunCommands &runs, File
         if (m_session)
             m_session->expand(id, first);
     });
+    connect(&panel, &VariablesPanel::memoryWanted, this, [this](bool wanted) {
+        if (m_session)
+            m_session->setMemoryShown(wanted);
+    });
+    connect(panel.watches(), &WatchPanel::expressionsChanged, this, [this](const QStringList &expressions) {
+        if (m_session)
+            m_session->setWatches(expressions);
+    });
 }
 
 DebugCommands::~DebugCommands() = default;
@@ -85,6 +95,15 @@ void DebugCommands::Debug()
     syncBreakpoints();
 
     DebugSession *session = m_session.get();
+    session->setMemoryShown(m_panel.isMemoryShown());
+    if (!m_panel.watches()->expressions().isEmpty())
+        session->setWatches(m_panel.watches()->expressions());
+    connect(session, &DebugSession::memoryShown, this, [this] {
+        m_panel.memory()->showGraph(methodOf(m_session->memory().frame), m_session->memory());
+    });
+    connect(session, &DebugSession::watchesShown, this,
+            [this] { m_panel.watches()->showValues(m_session->watches()); });
+    connect(session, &DebugSession::breakpointMoved, this, &DebugCommands::moveBreakpoint);
     connect(run, &ProgramRun::agentListening, session, &DebugSession::attach);
     // Only this run's end ends this session, not the end of one stopped for it.
     connect(run, &ProgramRun::finished, this, [this, run] {
@@ -128,6 +147,34 @@ void DebugCommands::Debug()
     });
     m_panel.showRunning();
     emit panelWanted();
+}
+
+QString DebugCommands::methodOf(int frame) const
+{
+    const DebugFrame f = m_session ? m_session->frames().value(frame) : DebugFrame();
+    return f.className + QLatin1Char('.') + f.method;
+}
+
+// A breakpoint on a line without code stands on the next line that has:
+// its dot goes there, in the document or in the list of a closed file.
+void DebugCommands::moveBreakpoint(const QString &file, int line, int to)
+{
+    const QString path = QDir::cleanPath(QDir(m_run ? m_run->folder() : QString()).filePath(file));
+    if (JavaDocument *document = m_documents.findByPath(path)) {
+        QList<int> lines = document->breakpointLines();
+        lines.removeAll(line - 1);
+        if (!lines.contains(to - 1))
+            lines.append(to - 1);
+        std::sort(lines.begin(), lines.end());
+        document->setBreakpointLines(lines);
+    } else {
+        QList<int> lines = m_breakpoints.linesOf(path);
+        lines.removeAll(line);
+        if (!lines.contains(to))
+            lines.append(to);
+        std::sort(lines.begin(), lines.end());
+        m_breakpoints.setLines(path, lines);
+    }
 }
 
 void DebugCommands::takeBreakpoints(const JavaDocument *document)
@@ -200,13 +247,37 @@ void DebugCommands::Continue()
         m_session->resume();
 }
 
+void DebugCommands::RunToCursor()
+{
+    JavaDocument *document = m_documents.active();
+    if (!document || document->caretLine() < 1)
+        return;
+    const QString file = QFileInfo(document->filePath()).fileName();
+    const int line = document->caretLine();
+    if (m_session && m_run && !m_run->hasEnded()) {
+        if (QFileInfo(document->folder()) != QFileInfo(m_run->folder())) {
+            m_panel.setNote(QStringLiteral("Este arquivo não faz parte do programa em depuração: "
+                                           "\"Executar até aqui\" vale para os arquivos da pasta dele."));
+            emit panelWanted();
+            return;
+        }
+        m_session->runTo(file, line);
+        return;
+    }
+    Debug();
+    if (m_session)
+        m_session->runTo(file, line);
+}
+
 void DebugCommands::showStop()
 {
     const DebugSession &session = *m_session;
     const QString folder = m_run ? m_run->folder() : QString();
     const RunFacts facts{[folder](const QString &file) { return QFileInfo(QDir(folder).filePath(file)).isFile(); },
                          m_run ? m_run->lastInput() : std::nullopt, folder};
-    const QList<ShownFrame> frames = DebugView::framesOf(session.frames(), facts);
+    QList<ShownFrame> frames = DebugView::framesOf(session.frames(), facts);
+    if (session.framesLeft() > 0)
+        frames.append({-1, QStringLiteral("… e mais %1 chamadas").arg(session.framesLeft()), false});
     const QString where = DebugView::stopText(session, facts);
     const DebugFrame shown = session.frames().value(session.frameShown());
     m_panel.showStop(where, frames, session.frameShown(), shown.className + QLatin1Char('.') + shown.method,

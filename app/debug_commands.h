@@ -35,6 +35,9 @@ public:
     void StepInto();
     void StepOut();
     void Continue();
+    // "Executar até aqui": to the caret's line of the active document, as
+    // the next stop of the program being debugged, or of a new debugging.
+    void RunToCursor();
     // The session of the program being debugged, null when none.
     DebugSession *session() const { return m_session.get(); }
 
@@ -50,6 +53,8 @@ private:
     void showLine(const QString &file, int line);
     void clearLine();
     void finish();
+    void moveBreakpoint(const QString &file, int line, int to);
+    QString methodOf(int frame) const;
     void noteEdited(JavaDocument *document);
     using Breakpoints = QSet<std::pair<QString, int>>; // file name, 1-based line
     Breakpoints breakpointsOfFolder() const;

@@ -15,6 +15,7 @@
 #include "templates/template_catalogue.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -87,6 +88,16 @@ void Tfrmprincipal::addPage(JavaDocument *document)
     connect(editor, &TSynMemo::OnClick, this, &Tfrmprincipal::recordInsertionLine);
     connect(editor, &TSynMemo::OnKeyDown, this, &Tfrmprincipal::recordInsertionLine);
     connect(editor, &TSynMemo::OnKeyPress, this, &Tfrmprincipal::recordInsertionLine);
+    // The editor's own menu, and "Executar até aqui" on the line clicked.
+    editor->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(editor, &QWidget::customContextMenuRequested, this, [this, editor](const QPoint &at) {
+        if (!editor->textCursor().hasSelection())
+            editor->setTextCursor(editor->cursorForPosition(at));
+        std::unique_ptr<QMenu> menu(editor->createStandardContextMenu(at));
+        menu->addSeparator();
+        menu->addAction(command(commandid::ExecutarAteAqui));
+        menu->exec(editor->viewport()->mapToGlobal(at));
+    });
     if (document->hasForm())
         page->setDesignPage(m_designer->createDesignPage(*document, page));
     page->innerPages()->setCurrentWidget(editor);

@@ -88,6 +88,7 @@ std::vector<TopMenu> mainMenu()
              {commandid::Executar, "Executar o código", "F10", false, [](Tfrmprincipal &w) { w.build().Run(); }},
              {commandid::ExecutarNoTavessa, "Executar no Tavessa", "Ctrl+F10", false, [](Tfrmprincipal &w) { w.runs().RunInside(); }},
              {commandid::Depurar, "Depurar", "Ctrl+F9", false, [](Tfrmprincipal &w) { w.debugging().Debug(); }},
+             {commandid::ExecutarAteAqui, "Executar até aqui", "F4", false, [](Tfrmprincipal &w) { w.debugging().RunToCursor(); }},
              {commandid::Testar, "Testar", "Ctrl+Shift+T", false, [](Tfrmprincipal &w) { w.exercises().Test(); }},
              {commandid::Experimentar, "Experimentar", "Ctrl+Shift+E", false, [](Tfrmprincipal &w) { w.tryIt().Show(); }},
              {commandid::VerificarEnquantoDigito, "Verificar enquanto digito", "", true, nullptr},

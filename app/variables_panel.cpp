@@ -1,5 +1,7 @@
 #include "app/variables_panel.h"
 
+#include "app/memory_view.h"
+#include "app/watch_panel.h"
 #include "common/colours.h"
 #include "common/text_colours.h"
 
@@ -9,6 +11,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -31,7 +34,8 @@ bool isPlaceholder(const QTreeWidgetItem *item)
 
 VariablesPanel::VariablesPanel(QWidget *parent)
     : QWidget(parent), m_bar(new QHBoxLayout), m_state(new QLabel(this)), m_note(new QLabel(this)), m_tree(new QTreeWidget(this)),
-      m_stack(new QListWidget(this))
+      m_stack(new QListWidget(this)), m_tabs(new QTabWidget(this)), m_memory(new MemoryView(this)),
+      m_watches(new WatchPanel(this))
 {
     setObjectName(QStringLiteral("variaveis"));
     setAccessibleName(QStringLiteral("Variáveis"));
@@ -59,7 +63,13 @@ VariablesPanel::VariablesPanel(QWidget *parent)
     stackColumn->addWidget(new QLabel(QStringLiteral("Chamadas"), stackPart));
     stackColumn->addWidget(m_stack);
     auto *split = new QSplitter(Qt::Vertical, this);
-    split->addWidget(m_tree);
+    m_tabs->setObjectName(QStringLiteral("abasDepuracao"));
+    m_tabs->setDocumentMode(true);
+    m_tabs->addTab(m_tree, QStringLiteral("Variáveis"));
+    m_tabs->addTab(m_memory, QStringLiteral("Memória"));
+    m_tabs->addTab(m_watches, QStringLiteral("Expressões"));
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this] { emit memoryWanted(isMemoryShown()); });
+    split->addWidget(m_tabs);
     split->addWidget(stackPart);
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 1);
@@ -92,7 +102,7 @@ VariablesPanel::VariablesPanel(QWidget *parent)
         emit expandRequested(id, next);
     });
     connect(m_stack, &QListWidget::currentItemChanged, this, [this](QListWidgetItem *item) {
-        if (item && !m_filling)
+        if (item && !m_filling && item->data(FrameRole).toInt() >= 0)
             emit frameChosen(item->data(FrameRole).toInt());
     });
     showEnded();
@@ -107,9 +117,16 @@ void VariablesPanel::addButton(QAction *action)
     m_bar->insertWidget(m_bar->count() - 1, button);
 }
 
+bool VariablesPanel::isMemoryShown() const
+{
+    return m_tabs->currentWidget() == m_memory;
+}
+
 void VariablesPanel::showRunning()
 {
     m_state->setText(QStringLiteral("O programa está rodando…"));
+    m_memory->showMessage(QStringLiteral("O programa está rodando…"));
+    m_watches->showNoStop(QStringLiteral("(o programa está rodando)"));
     m_tree->setEnabled(false);
     m_stack->setEnabled(false);
 }
@@ -127,12 +144,15 @@ void VariablesPanel::refreshColours()
     m_note->setStyleSheet(QStringLiteral("color: %1;").arg(colours::of(ColourRole::DebugWarning).name()));
     textcolours::recolour(*m_tree);
     textcolours::recolour(*m_stack);
+    m_watches->refreshColours();
+    m_memory->widget()->update();
 }
 
 void VariablesPanel::showWaitingForInput()
 {
     m_state->setText(QStringLiteral("O programa está esperando uma entrada: digite no console e "
                                     "tecle Enter."));
+    m_memory->showMessage(m_state->text());
     m_tree->setEnabled(false);
     m_stack->setEnabled(false);
 }
@@ -144,6 +164,9 @@ void VariablesPanel::showEnded()
     clearTree();
     m_stack->clear();
     m_view.clear();
+    m_memory->forget();
+    m_memory->showMessage(QStringLiteral("Nenhum programa em depuração."));
+    m_watches->showNoStop(QString());
 }
 
 void VariablesPanel::showStop(const QString &where, const QList<ShownFrame> &frames, int frameShown,

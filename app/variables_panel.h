@@ -5,7 +5,10 @@
 #include <QHash>
 #include <QWidget>
 
+class MemoryView;
 class QAction;
+class QTabWidget;
+class WatchPanel;
 class QHBoxLayout;
 class QLabel;
 class QListWidget;
@@ -15,7 +18,8 @@ class QTreeWidgetItem;
 // The panel "Variáveis" shown while debugging: the stepping buttons, where
 // the program stands, its variables (values that changed in the last step
 // lit up; arrays and objects open into their elements and fields, long
-// arrays a page at a time) and the call stack. What changed, what is open and
+// arrays a page at a time) with the tabs "Memória" and "Expressões" beside
+// them, and the call stack. What changed, what is open and
 // what was asked for is the DebugView's; the panel only shows it.
 class VariablesPanel : public QWidget
 {
@@ -37,6 +41,10 @@ public:
     void showChildren(qint64 id, const QList<DebugVariable> &children, int next);
 
     QTreeWidget *tree() const { return m_tree; }
+    MemoryView *memory() const { return m_memory; }
+    WatchPanel *watches() const { return m_watches; }
+    QTabWidget *tabs() const { return m_tabs; }
+    bool isMemoryShown() const;
     QListWidget *stack() const { return m_stack; }
     QLabel *state() const { return m_state; }
     // A warning above the variables (the code shown changed since the
@@ -49,6 +57,8 @@ public:
 signals:
     void frameChosen(int index);
     void expandRequested(qint64 id, int first);
+    // The tab "Memória" came forward or went back.
+    void memoryWanted(bool wanted);
 
 private:
     void clearTree();
@@ -60,6 +70,9 @@ private:
     QLabel *m_note;
     QTreeWidget *m_tree;
     QListWidget *m_stack;
+    QTabWidget *m_tabs;
+    MemoryView *m_memory;
+    WatchPanel *m_watches;
     DebugView m_view;
     QHash<QString, QTreeWidgetItem *> m_items; // by path, the tree's values
     bool m_filling = false;

@@ -58,6 +58,28 @@ void DebugSession::removeBreakpoint(const QString &file, int line)
         m_breakpoints.removeAll(std::pair(file, line));
 }
 
+void DebugSession::runTo(const QString &file, int line)
+{
+    if (m_helper)
+        send({QStringLiteral("until"), file, QString::number(line)});
+    else
+        m_runTo = std::pair(file, line);
+}
+
+void DebugSession::setMemoryShown(bool shown)
+{
+    if (shown == m_memoryShown)
+        return;
+    m_memoryShown = shown;
+    send({QStringLiteral("memory"), shown ? QStringLiteral("on") : QStringLiteral("off")});
+}
+
+void DebugSession::setWatches(const QStringList &expressions)
+{
+    m_watched = expressions;
+    send(QStringList{QStringLiteral("watch")} + expressions);
+}
+
 void DebugSession::attach(int port)
 {
     m_helper = std::make_unique<HelperProcess>(
@@ -78,6 +100,12 @@ void DebugSession::attach(int port)
     send({QStringLiteral("main"), m_mainClass});
     for (const auto &[file, line] : std::exchange(m_breakpoints, {}))
         send({QStringLiteral("break"), file, QString::number(line)});
+    if (const auto target = std::exchange(m_runTo, std::nullopt))
+        send({QStringLiteral("until"), target->first, QString::number(target->second)});
+    if (m_memoryShown)
+        send({QStringLiteral("memory"), QStringLiteral("on")});
+    if (!m_watched.isEmpty())
+        send(QStringList{QStringLiteral("watch")} + m_watched);
     send({QStringLiteral("attach"), QString::number(port)});
 }
 
@@ -139,12 +167,15 @@ void DebugSession::take(const QStringList &f)
         emit attached();
     } else if (what == QLatin1String("nocode")) {
         emit breakpointDropped(f.value(1), f.value(2).toInt());
+    } else if (what == QLatin1String("moved")) {
+        emit breakpointMoved(f.value(1), f.value(2).toInt(), f.value(3).toInt());
     } else if (what == QLatin1String("exception")) {
         m_exception = f.value(1);
     } else if (what == QLatin1String("stopped")) {
         static const QHash<QString, Reason> reasons = {{"start", Reason::Start},
                                                        {"breakpoint", Reason::Breakpoint},
                                                        {"step", Reason::Step},
+                                                       {"until", Reason::RunTo},
                                                        {"exception", Reason::Exception}};
         m_reason = reasons.value(f.value(1), Reason::Step);
         if (m_reason != Reason::Exception)
@@ -153,10 +184,27 @@ void DebugSession::take(const QStringList &f)
         m_line = f.value(3).toInt();
         m_frameShown = f.value(4).toInt();
         m_frames.clear();
+        m_framesLeft = 0;
         m_reading = Reading::Stack;
         m_stopComplete = false;
     } else if (what == QLatin1String("frame") && m_reading == Reading::Stack) {
         m_frames.append({f.value(1), f.value(2), f.value(3), f.value(4).toInt()});
+    } else if (what == QLatin1String("framesleft") && m_reading == Reading::Stack) {
+        m_framesLeft = f.value(1).toInt();
+    } else if (what == QLatin1String("memory")) {
+        m_memoryRead = MemoryGraph{f.value(1).toInt(), {}, {}, 0};
+        m_reading = Reading::Memory;
+    } else if (m_reading == Reading::Memory
+               && QStringList({"slot", "object", "cell", "cellsleft", "left"}).contains(what)) {
+        takeMemoryLine(f);
+    } else if (what == QLatin1String("watches")) {
+        m_watchesRead.clear();
+        m_reading = Reading::Watches;
+    } else if (what == QLatin1String("watch") && m_reading == Reading::Watches) {
+        const int index = f.value(1).toInt();
+        while (m_watchesRead.size() <= index)
+            m_watchesRead.append(WatchValue());
+        m_watchesRead[index] = {f.value(2) == QLatin1String("ok"), f.value(3), f.value(4)};
     } else if (what == QLatin1String("vars")) {
         m_list.clear();
         m_listNext = 0;
@@ -187,6 +235,12 @@ void DebugSession::take(const QStringList &f)
             }
         } else if (m_reading == Reading::Children) {
             emit expanded(m_listId, m_list, m_listNext);
+        } else if (m_reading == Reading::Memory) {
+            m_memory = std::exchange(m_memoryRead, {});
+            emit memoryShown();
+        } else if (m_reading == Reading::Watches) {
+            m_watches = std::exchange(m_watchesRead, {});
+            emit watchesShown();
         }
         m_reading = Reading::Nothing;
     } else if (what == QLatin1String("running")) {
@@ -202,6 +256,22 @@ void DebugSession::take(const QStringList &f)
         m_ended = true;
         emit failed(QStringLiteral("O depurador não conseguiu se ligar ao programa (%1).").arg(f.value(1)));
         emit ended();
+    }
+}
+
+void DebugSession::takeMemoryLine(const QStringList &f)
+{
+    const QString &what = f.value(0);
+    if (what == QLatin1String("slot")) {
+        m_memoryRead.variables.append({f.value(1), f.value(3), f.value(4).toLongLong(), f.value(2)});
+    } else if (what == QLatin1String("object")) {
+        m_memoryRead.objects.append({f.value(1).toLongLong(), f.value(2), f.value(3), f.value(4), {}, 0});
+    } else if (what == QLatin1String("cell") && !m_memoryRead.objects.isEmpty()) {
+        m_memoryRead.objects.last().cells.append({f.value(1), f.value(2), f.value(3).toLongLong(), {}});
+    } else if (what == QLatin1String("cellsleft") && !m_memoryRead.objects.isEmpty()) {
+        m_memoryRead.objects.last().cellsLeft = f.value(1).toInt();
+    } else if (what == QLatin1String("left")) {
+        m_memoryRead.objectsLeft = f.value(1).toInt();
     }
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "javatools/helper_process.h"
+#include "javatools/memory_graph.h"
 
 #include <QList>
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <optional>
 #include <utility>
 
 // A frame of the paused program's stack, top first.
@@ -26,6 +28,14 @@ struct DebugVariable
     qint64 id = 0; // what "expand" takes; 0 when there is nothing inside
 };
 
+// An expression watched: its value at the last stop, or why it has none.
+struct WatchValue
+{
+    bool ok = false;
+    QString text; // the value, or the message in Portuguese
+    QString type;
+};
+
 // The debugger of one program run: the helper tavessa-debugger.jar, which
 // attaches with the JDK's debug interface to the program (started with
 // agentOptions(), so that it waits), sets the breakpoints, steps, and reports
@@ -35,7 +45,7 @@ class DebugSession : public QObject
 {
     Q_OBJECT
 public:
-    enum class Reason { Start, Breakpoint, Step, Exception };
+    enum class Reason { Start, Breakpoint, Step, RunTo, Exception };
 
     // `jarPath` empty: tavessa-debugger.jar beside the executable.
     DebugSession(const QString &folder, const QString &mainClass, const QString &jarPath = QString(),
@@ -52,6 +62,13 @@ public:
     // attach go with it, later ones reach the running program.
     void addBreakpoint(const QString &file, int line);
     void removeBreakpoint(const QString &file, int line);
+    // Runs to `line` of `file` (the next line with code): at once when
+    // paused, or as the first stop when not attached yet.
+    void runTo(const QString &file, int line);
+    // Whether each stop also sends the picture of memory (memoryShown).
+    void setMemoryShown(bool shown);
+    // The expressions evaluated at each stop (watchesShown).
+    void setWatches(const QStringList &expressions);
     // Starts the helper and attaches to the agent at `port`.
     void attach(int port);
 
@@ -74,6 +91,10 @@ public:
     const QList<DebugFrame> &frames() const { return m_frames; }
     int frameShown() const { return m_frameShown; }
     const QList<DebugVariable> &variables() const { return m_variables; }
+    // Frames of the stop beyond the ones sent (a deep recursion).
+    int framesLeft() const { return m_framesLeft; }
+    const MemoryGraph &memory() const { return m_memory; }
+    const QList<WatchValue> &watches() const { return m_watches; }
     QString exceptionText() const { return m_exception; }
 
     // What the helper wrote, read as it arrives (in any pieces): the
@@ -91,6 +112,10 @@ signals:
     // `next` > 0: the value has more elements from `next`.
     void expanded(qint64 id, const QList<DebugVariable> &children, int next);
     void breakpointDropped(const QString &file, int line);
+    // A breakpoint on a line without code now stands on the next one.
+    void breakpointMoved(const QString &file, int line, int to);
+    void memoryShown();
+    void watchesShown();
     // The helper could not do its work; `message` says why, in Portuguese.
     void failed(const QString &message);
     void ended();
@@ -98,12 +123,16 @@ signals:
 private:
     void send(const QStringList &fields);
     void take(const QStringList &fields);
+    void takeMemoryLine(const QStringList &fields);
     void helperGone();
 
     QString m_folder;
     QString m_mainClass;
     QString m_jarPath; // empty: beside the executable
     QList<std::pair<QString, int>> m_breakpoints; // until attach
+    std::optional<std::pair<QString, int>> m_runTo; // until attach
+    bool m_memoryShown = false;
+    QStringList m_watched;
     std::unique_ptr<HelperProcess> m_helper;
     LineBuffer m_lines;
     bool m_attached = false;
@@ -117,9 +146,14 @@ private:
     int m_frameShown = 0;
     QList<DebugVariable> m_variables;
     QString m_exception;
+    int m_framesLeft = 0;
+    MemoryGraph m_memory;
+    MemoryGraph m_memoryRead;
+    QList<WatchValue> m_watches;
+    QList<WatchValue> m_watchesRead;
 
     // What the lines being read belong to.
-    enum class Reading { Nothing, Stack, FrameVariables, Children };
+    enum class Reading { Nothing, Stack, FrameVariables, Children, Memory, Watches };
     Reading m_reading = Reading::Nothing;
     bool m_stopComplete = false;
     int m_listFrame = 0;

@@ -33,6 +33,9 @@ QString DebugView::stopText(const DebugSession &session, const RunFacts &facts)
     case DebugSession::Reason::Step:
         where = QStringLiteral("Linha %1 de %2.");
         break;
+    case DebugSession::Reason::RunTo:
+        where = QStringLiteral("Parado na linha %1 de %2, onde estava o cursor.");
+        break;
     case DebugSession::Reason::Exception:
         where = QStringLiteral("O programa parou por um erro na linha %1 de %2: ");
         break;

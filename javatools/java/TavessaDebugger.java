@@ -11,35 +11,41 @@
 //        attach <port>               attach and let the program run
 //        over | into | out           one step (into: the student's methods only)
 //        continue                    run to the next breakpoint
+//        until <file> <line>         run to that line (before attach: the first stop)
 //        frame <n>                   the variables of frame n of the stop
 //        expand <id> <first>         elements or fields of a value, 100 at most
+//        memory on | memory off      whether each stop sends the picture of memory
+//        watch <expression>...       the expressions evaluated at each stop
 //   out: attached | nojdi | error <text> | ended | running
-//        nocode <file> <line>        a breakpoint on a line without code, dropped
+//        nocode <file> <line>        a breakpoint after the last code of its file, dropped
+//        moved <file> <line> <to>    a breakpoint on a line without code, moved to
+//                                    the next line that has code
 //        stopped <reason> <file> <line> <frame>
-//                                    reason: start, breakpoint, step, exception;
+//                                    reason: start, breakpoint, step, until, exception;
 //                                    frame: the stack frame shown first
 //        exception <text>            before "stopped exception": what toString says
 //        frame <class> <method> <file> <line>    the stack, top first, then end
+//        framesleft <n>              after the first 200 frames: how many more
 //        vars frame <n> | vars expand <id>       a list of variables follows:
 //        var <name> <type> <value> <id>          id 0: nothing to expand
 //        more <id> <next>            the value has more elements from <next>
 //        end                         after each stack and each list of variables
+//        memory ...                  (see MemoryPicture), after the variables
+//        watches <frame>, then watch <i> ok <value> <type> | watch <i> wrong <message>, end
 // It leaves when its input ends or the program ends.
+//
+// One thread, the worker, does all the work of commands and stops; the
+// event loop only hands stops to it and keeps the program going meanwhile,
+// which is what lets the worker call a toString in the program: the events
+// that call causes are answered while the worker waits for it.
 import com.sun.jdi.AbsentInformationException;
-import com.sun.jdi.ArrayReference;
 import com.sun.jdi.Bootstrap;
-import com.sun.jdi.ClassType;
-import com.sun.jdi.Field;
 import com.sun.jdi.IncompatibleThreadStateException;
-import com.sun.jdi.LocalVariable;
 import com.sun.jdi.Location;
 import com.sun.jdi.Method;
-import com.sun.jdi.ObjectReference;
 import com.sun.jdi.ReferenceType;
 import com.sun.jdi.StackFrame;
-import com.sun.jdi.StringReference;
 import com.sun.jdi.ThreadReference;
-import com.sun.jdi.Value;
 import com.sun.jdi.VirtualMachine;
 import com.sun.jdi.connect.AttachingConnector;
 import com.sun.jdi.connect.Connector;
@@ -64,26 +70,48 @@ import java.io.InputStreamReader;
 import java.io.PrintStream;
 import java.nio.charset.StandardCharsets;
 import java.util.ArrayList;
-import java.util.HashMap;
+import java.util.Arrays;
 import java.util.HashSet;
 import java.util.List;
 import java.util.Map;
 import java.util.Set;
+import java.util.TreeSet;
+import java.util.concurrent.ConcurrentHashMap;
+import java.util.concurrent.Executors;
+import java.util.concurrent.ScheduledExecutorService;
+import java.util.concurrent.TimeUnit;
 
 public final class TavessaDebugger {
     private static final String[] JDK = {"java.*", "javax.*", "jdk.*", "sun.*", "com.sun.*"};
-    private static final int PAGE = 100;
-    private boolean waitingNoted = false; // "input" sent since the program last went on
+    private static final int FRAMES = 200; // a deep recursion's stack: the top ones
 
     private final PrintStream out = new PrintStream(System.out, false, StandardCharsets.UTF_8);
-    private final Map<String, Set<Integer>> breakpoints = new HashMap<>();
-    private final Map<Long, Value> values = new HashMap<>();
+    private final ScheduledExecutorService worker = Executors.newSingleThreadScheduledExecutor(r -> {
+        Thread t = new Thread(r, "trabalho");
+        t.setDaemon(true);
+        return t;
+    });
+    // Read by the event loop too, when a class is prepared.
+    private final Map<String, Set<Integer>> breakpoints = new ConcurrentHashMap<>();
+    private final Map<String, Set<Integer>> untilLines = new ConcurrentHashMap<>();
+    private volatile String mainClass = "";
+    private final Invoker invoker = new Invoker();
+    private final DebugValues values = new DebugValues(invoker);
+    private final FrameRows rows = new FrameRows(values, this::send);
+    private final MemoryPicture memory = new MemoryPicture(values, this::send);
+    private final Expressions expressions = new Expressions(values);
+
+    // The worker's own.
     private File folder = new File(".");
     private Set<String> sources = new HashSet<>();
-    private String mainClass = "";
+    private Map<String, Set<Integer>> codeLines = Map.of();
     private VirtualMachine vm;
     private ThreadReference thread; // the thread of the last stop
     private List<StackFrame> frames = new ArrayList<>();
+    private int framesRead = -1;    // the invoker's count when the frames were read
+    private boolean memoryShown = false;
+    private List<String> watched = List.of();
+    private boolean waitingNoted = false; // "input" sent since the program last went on
 
     public static void main(String[] args) throws Exception {
         new TavessaDebugger().serve();
@@ -93,17 +121,14 @@ public final class TavessaDebugger {
         BufferedReader in = new BufferedReader(new InputStreamReader(System.in, StandardCharsets.UTF_8));
         for (String line = in.readLine(); line != null; line = in.readLine()) {
             String[] f = HelperText.fields(line);
-            try {
-                command(f);
-            } catch (Exception e) {
-                send("error", String.valueOf(e));
-            }
+            work(() -> command(f));
         }
         // The input closes when Tavessa ends, however it ends: the program
         // goes with it rather than run on, resumed, with nobody to stop it.
-        if (vm != null) {
+        VirtualMachine attached = vm;
+        if (attached != null) {
             try {
-                vm.exit(1);
+                attached.exit(1);
             } catch (RuntimeException e) {
                 // Already gone.
             }
@@ -111,59 +136,126 @@ public final class TavessaDebugger {
         System.exit(0);
     }
 
-    private synchronized void command(String[] f) throws Exception {
+    private interface Job {
+        void run() throws Exception;
+    }
+
+    private void work(Job job) {
+        worker.execute(() -> {
+            try {
+                job.run();
+            } catch (com.sun.jdi.VMDisconnectedException e) {
+                // The program ended; the event loop says so.
+            } catch (Exception e) {
+                send("error", String.valueOf(e));
+            }
+            synchronized (out) {
+                out.flush();
+            }
+        });
+    }
+
+    private void command(String[] f) throws Exception {
         switch (f[0]) {
             case "folder" -> {
                 folder = new File(f[1]);
                 String[] names = folder.list((dir, name) -> name.endsWith(".java"));
                 sources = new HashSet<>(names == null ? List.of() : List.of(names));
+                codeLines = LineTable.of(folder);
             }
             case "main" -> mainClass = f[1];
             case "break" -> addBreakpoint(f[1], Integer.parseInt(f[2]));
             case "clear" -> clearBreakpoint(f[1], Integer.parseInt(f[2]));
+            case "until" -> runUntil(f[1], Integer.parseInt(f[2]));
             case "attach" -> attach(f[1]);
             case "over" -> step(StepRequest.STEP_OVER);
             case "into" -> step(StepRequest.STEP_INTO);
             case "out" -> step(StepRequest.STEP_OUT);
             case "continue" -> resume();
-            case "frame" -> variables(Integer.parseInt(f[1]));
-            case "expand" -> expand(Long.parseLong(f[1]), Integer.parseInt(f[2]));
+            case "frame" -> show(Integer.parseInt(f[1]), true);
+            case "expand" -> rows.expand(Long.parseLong(f[1]), Integer.parseInt(f[2]));
+            case "memory" -> {
+                memoryShown = f[1].equals("on");
+                if (memoryShown && thread != null)
+                    memory.send(shownFrame, frame(shownFrame));
+            }
+            case "watch" -> {
+                watched = List.of(Arrays.copyOfRange(f, 1, f.length));
+                if (thread != null)
+                    watches(shownFrame);
+            }
             default -> send("error", "unknown command " + f[0]);
         }
-        out.flush();
+    }
+
+    private int shownFrame = 0;
+
+    // The line a breakpoint stops at: its own when it has code, else the
+    // next one that has; 0 after the file's last code.
+    private int codeLineFrom(String file, int line) {
+        Set<Integer> code = codeLines.getOrDefault(file, Set.of());
+        Integer next = new TreeSet<>(code).ceiling(line);
+        return next == null ? 0 : next;
     }
 
     private void addBreakpoint(String file, int line) {
-        Set<Integer> code = LineTable.of(folder).getOrDefault(file, Set.of());
-        if (!code.contains(line)) {
+        int at = codeLineFrom(file, line);
+        if (at == 0) {
             send("nocode", file, String.valueOf(line));
             return;
         }
-        if (!breakpoints.computeIfAbsent(file, k -> new HashSet<>()).add(line) || vm == null)
+        if (at != line)
+            send("moved", file, String.valueOf(line), String.valueOf(at));
+        if (!breakpoints.computeIfAbsent(file, k -> ConcurrentHashMap.newKeySet()).add(at) || vm == null)
             return;
+        requestInLoaded(file, at, null);
+    }
+
+    private void requestInLoaded(String file, int line, String property) {
         for (ReferenceType type : vm.allClasses())
             if (file.equals(sourceOf(type)))
-                request(type, line);
+                request(type, line, property);
+    }
+
+    // Run to the caret's line: a breakpoint that goes at the next stop.
+    private void runUntil(String file, int line) {
+        int at = codeLineFrom(file, line);
+        if (at == 0) {
+            send("nocode", file, String.valueOf(line));
+            return;
+        }
+        untilLines.computeIfAbsent(file, k -> ConcurrentHashMap.newKeySet()).add(at);
+        if (vm == null)
+            return;
+        requestInLoaded(file, at, "until");
+        if (thread != null)
+            resume();
     }
 
     private void clearBreakpoint(String file, int line) {
+        int at = codeLineFrom(file, line);
         Set<Integer> lines = breakpoints.get(file);
-        if (lines == null || !lines.remove(line) || vm == null)
+        if (lines == null || !lines.remove(at) || vm == null)
             return;
         if (lines.isEmpty())
             breakpoints.remove(file);
         EventRequestManager requests = vm.eventRequestManager();
         for (BreakpointRequest request : new ArrayList<>(requests.breakpointRequests())) {
-            Location at = request.location();
-            if (request.getProperty("start") == null && at.lineNumber() == line && file.equals(sourceOf(at)))
+            Location where = request.location();
+            if (request.getProperty("start") == null && request.getProperty("until") == null
+                && where.lineNumber() == at && file.equals(sourceOf(where)))
                 requests.deleteEventRequest(request);
         }
     }
 
-    private void request(ReferenceType type, int line) {
+    private void request(ReferenceType type, int line, String property) {
         try {
-            for (Location at : type.locationsOfLine(line))
-                vm.eventRequestManager().createBreakpointRequest(at).enable();
+            for (Location at : type.locationsOfLine(line)) {
+                BreakpointRequest request = vm.eventRequestManager().createBreakpointRequest(at);
+                if (property != null)
+                    request.putProperty(property, Boolean.TRUE);
+                request.enable();
+            }
         } catch (AbsentInformationException e) {
             // No lines in this class.
         }
@@ -194,47 +286,59 @@ public final class TavessaDebugger {
         // Classes loaded before the request was made.
         for (ReferenceType type : vm.allClasses())
             prepared(type);
-        Thread events = new Thread(this::events, "eventos");
+        VirtualMachine attached = vm;
+        Thread events = new Thread(() -> events(attached), "eventos");
         events.setDaemon(true);
         events.start();
-        Thread watcher = new Thread(this::watchInput, "entrada");
-        watcher.setDaemon(true);
-        watcher.start();
+        worker.scheduleWithFixedDelay(() -> work(this::watchInput), 300, 300, TimeUnit.MILLISECONDS);
+        Thread warm = new Thread(expressions::warm, "aquecimento");
+        warm.setDaemon(true);
+        warm.start();
         send("attached");
         vm.resume();
     }
 
-    private void events() {
+    // The event loop: stops go to the worker; while the worker runs a call
+    // in the program, what that call meets is let go at once.
+    private void events(VirtualMachine vm) {
         try {
             while (true) {
                 EventSet set = vm.eventQueue().remove();
-                boolean stop = false;
-                synchronized (this) {
-                    for (Event event : set) {
-                        if (event instanceof VMDeathEvent || event instanceof VMDisconnectEvent) {
-                            send("ended");
-                            out.flush();
-                            System.exit(0);
-                        }
-                        // The start's suspension is the one attach resumes;
-                        // resuming it here too could let a later one go.
-                        if (event instanceof VMStartEvent)
-                            stop = true;
-                        else if (event instanceof ClassPrepareEvent prepare)
-                            prepared(prepare.referenceType());
-                        else if (event instanceof LocatableEvent located && !stop)
-                            stop = stopped(located); // one stop per set: a step may end on a breakpoint
-                    }
-                    out.flush();
+                LocatableEvent located = null;
+                boolean start = false;
+                for (Event event : set) {
+                    if (event instanceof VMDeathEvent || event instanceof VMDisconnectEvent)
+                        ended();
+                    if (event instanceof VMStartEvent)
+                        start = true; // the suspension attach resumes
+                    else if (event instanceof ClassPrepareEvent prepare)
+                        prepared(prepare.referenceType());
+                    else if (event instanceof LocatableEvent l && located == null)
+                        located = l; // one stop per set: a step may end on a breakpoint
                 }
-                if (!stop)
+                if (start)
+                    continue;
+                if (located == null || invoker.busy()) {
                     set.resume();
+                    continue;
+                }
+                LocatableEvent stop = located;
+                work(() -> {
+                    if (!stopped(stop))
+                        set.resume();
+                });
             }
         } catch (InterruptedException | com.sun.jdi.VMDisconnectedException e) {
-            send("ended");
-            out.flush();
-            System.exit(0);
+            ended();
         }
+    }
+
+    private void ended() {
+        send("ended");
+        synchronized (out) {
+            out.flush();
+        }
+        System.exit(0);
     }
 
     // A class of the program is ready: its breakpoints, and the first line
@@ -243,10 +347,12 @@ public final class TavessaDebugger {
         String source = sourceOf(type);
         if (source.isEmpty())
             return;
-        EventRequestManager requests = vm.eventRequestManager();
+        EventRequestManager requests = type.virtualMachine().eventRequestManager();
         for (int line : breakpoints.getOrDefault(source, Set.of()))
-            request(type, line);
-        if (breakpoints.isEmpty() && type.name().equals(mainClass)) {
+            request(type, line, null);
+        for (int line : untilLines.getOrDefault(source, Set.of()))
+            request(type, line, "until");
+        if (breakpoints.isEmpty() && untilLines.isEmpty() && type.name().equals(mainClass)) {
             for (Method method : type.methodsByName("main")) {
                 if (method.isStatic() && method.location() != null) {
                     BreakpointRequest start = requests.createBreakpointRequest(method.location());
@@ -261,18 +367,30 @@ public final class TavessaDebugger {
     private boolean stopped(LocatableEvent event) {
         String reason = "step";
         if (event instanceof BreakpointEvent)
-            reason = event.request().getProperty("start") != null ? "start" : "breakpoint";
-        // A step that a breakpoint interrupted must not fire later.
+            reason = event.request().getProperty("start") != null ? "start"
+                     : event.request().getProperty("until") != null ? "until" : "breakpoint";
+        // A step that a breakpoint interrupted must not fire later; a run to
+        // a line ends at any stop.
         EventRequestManager requests = vm.eventRequestManager();
         requests.deleteEventRequests(requests.stepRequests());
+        for (BreakpointRequest request : new ArrayList<>(requests.breakpointRequests()))
+            if (request.getProperty("until") != null)
+                requests.deleteEventRequest(request);
+        untilLines.clear();
         thread = event.thread();
+        values.setThread(thread);
+        framesRead = -1;
         if (event instanceof ExceptionEvent exception) {
             reason = "exception";
-            send("exception", describe(exception.exception()));
+            send("exception", ExceptionText.of(exception.exception()));
         }
+        int count;
         try {
-            frames = thread.frames();
+            count = thread.frameCount();
+            frames = thread.frames(0, Math.min(count, FRAMES));
+            framesRead = invoker.calls();
         } catch (IncompatibleThreadStateException e) {
+            thread = null;
             return false;
         }
         // The frame shown: the deepest one in the student's own code.
@@ -287,9 +405,58 @@ public final class TavessaDebugger {
             Location l = frame.location();
             send("frame", l.declaringType().name(), l.method().name(), sourceOf(l), String.valueOf(l.lineNumber()));
         }
+        if (count > frames.size())
+            send("framesleft", String.valueOf(count - frames.size()));
         send("end");
-        variables(shown);
+        show(shown, false);
         return true;
+    }
+
+    // The variables of a frame, and its picture and watched expressions
+    // when they are wanted.
+    private void show(int index, boolean chosen) {
+        if (chosen && (thread == null || index < 0 || index >= frames.size())) {
+            send("vars", "frame", String.valueOf(index));
+            send("end");
+            return;
+        }
+        shownFrame = index;
+        rows.frame(index, frame(index));
+        if (memoryShown)
+            memory.send(index, frame(index));
+        if (!watched.isEmpty())
+            watches(index);
+    }
+
+    private void watches(int index) {
+        send("watches", String.valueOf(index));
+        for (int i = 0; i < watched.size(); ++i) {
+            try {
+                String[] answer = expressions.evaluate(watched.get(i), () -> frame(index));
+                send("watch", String.valueOf(i), "ok", answer[0], answer[1]);
+            } catch (Invoker.Failure e) {
+                send("watch", String.valueOf(i), "wrong", e.getMessage());
+            } catch (RuntimeException e) {
+                send("watch", String.valueOf(i), "wrong", "Não foi possível avaliar esta expressão aqui.");
+            }
+        }
+        send("end");
+    }
+
+    // Frame `index` of the stop, read again when a call in the program has
+    // run since (a call leaves the frames it found unusable).
+    private StackFrame frame(int index) {
+        if (thread == null)
+            return null;
+        if (framesRead != invoker.calls()) {
+            try {
+                frames = thread.frames(0, Math.min(thread.frameCount(), FRAMES));
+                framesRead = invoker.calls();
+            } catch (IncompatibleThreadStateException e) {
+                return null;
+            }
+        }
+        return index >= 0 && index < frames.size() ? frames.get(index) : null;
     }
 
     private boolean isStudents(Location at) {
@@ -312,16 +479,6 @@ public final class TavessaDebugger {
         }
     }
 
-    // What the exception's toString says, read from its fields: running code
-    // in the stopped program from this thread could wait on events that only
-    // this thread would handle.
-    private static String describe(ObjectReference exception) {
-        String name = exception.referenceType().name();
-        Field message = exception.referenceType().fieldByName("detailMessage");
-        Value text = message == null ? null : exception.getValue(message);
-        return text instanceof StringReference s ? name + ": " + s.value() : name;
-    }
-
     private void step(int depth) {
         if (thread == null)
             return;
@@ -341,24 +498,14 @@ public final class TavessaDebugger {
     // else would tell them. Looked at a few times a second, each thread
     // suspended only for the look.
     private void watchInput() {
-        try {
-            while (true) {
-                Thread.sleep(300);
-                synchronized (this) {
-                    if (vm == null || thread != null)
-                        continue;
-                    boolean waiting = false;
-                    for (ThreadReference t : vm.allThreads())
-                        waiting |= readsInput(t);
-                    if (waiting != waitingNoted) {
-                        waitingNoted = waiting;
-                        send(waiting ? "input" : "running");
-                        out.flush();
-                    }
-                }
-            }
-        } catch (InterruptedException | com.sun.jdi.VMDisconnectedException e) {
-            // The program is gone.
+        if (vm == null || thread != null)
+            return;
+        boolean waiting = false;
+        for (ThreadReference t : vm.allThreads())
+            waiting |= readsInput(t);
+        if (waiting != waitingNoted) {
+            waitingNoted = waiting;
+            send(waiting ? "input" : "running");
         }
     }
 
@@ -385,104 +532,16 @@ public final class TavessaDebugger {
         if (vm == null)
             return;
         thread = null;
-        values.clear();
+        values.setThread(null);
+        rows.forget();
         waitingNoted = false;
         send("running");
         vm.resume();
     }
 
-    // Locals first, then this's fields, then the class's static fields.
-    private void variables(int index) {
-        send("vars", "frame", String.valueOf(index));
-        if (thread == null || index < 0 || index >= frames.size()) {
-            send("end");
-            return;
+    private void send(String... fields) {
+        synchronized (out) {
+            out.println(HelperText.line(fields));
         }
-        StackFrame frame = frames.get(index);
-        try {
-            for (LocalVariable local : frame.visibleVariables())
-                variable(local.name(), local.typeName(), frame.getValue(local));
-        } catch (AbsentInformationException e) {
-            // Compiled without -g: no names to show.
-        }
-        ObjectReference self = frame.thisObject();
-        if (self != null)
-            fields(self, "this.");
-        ReferenceType type = frame.location().declaringType();
-        for (Field field : type.fields())
-            if (field.isStatic() && !field.isSynthetic())
-                variable(type.name() + "." + field.name(), field.typeName(), type.getValue(field));
-        send("end");
-    }
-
-    private void expand(long id, int first) {
-        send("vars", "expand", String.valueOf(id));
-        Value value = values.get(id);
-        if (value instanceof ArrayReference array) {
-            int last = Math.min(array.length(), first + PAGE);
-            List<Value> items = last > first ? array.getValues(first, last - first) : List.of();
-            String type = array.referenceType().name().replaceFirst("\\[\\]$", "");
-            for (int i = 0; i < items.size(); ++i)
-                variable("[" + (first + i) + "]", type, items.get(i));
-            if (last < array.length())
-                send("more", String.valueOf(id), String.valueOf(last));
-        } else if (value instanceof ObjectReference object && id < 0) {
-            // The fields a student's class inherits from the JDK's, each name once.
-            Set<String> shown = new HashSet<>();
-            for (Field field : object.referenceType().allFields())
-                if (!field.isStatic() && !field.isSynthetic() && isJdk(field.declaringType())
-                    && shown.add(field.name()))
-                    variable(field.name(), field.typeName(), object.getValue(field));
-        } else if (value instanceof ObjectReference object) {
-            fields(object, "");
-        }
-        send("end");
-    }
-
-    private static boolean isJdk(ReferenceType type) {
-        String name = type.name();
-        for (String pattern : JDK)
-            if (name.startsWith(pattern.substring(0, pattern.length() - 1)))
-                return true;
-        return false;
-    }
-
-    // An object's fields. One of a student's class shows its own fields, and
-    // those it inherits from the JDK's classes (a JFrame's hundred and more)
-    // behind one row that opens into them.
-    private void fields(ObjectReference object, String prefix) {
-        boolean students = !isJdk(object.referenceType());
-        int inherited = 0;
-        for (Field field : object.referenceType().allFields()) {
-            if (field.isStatic() || field.isSynthetic())
-                continue;
-            if (students && isJdk(field.declaringType()))
-                ++inherited;
-            else
-                variable(prefix + field.name(), field.typeName(), object.getValue(field));
-        }
-        if (inherited == 0)
-            return;
-        String from = "";
-        for (ReferenceType type = object.referenceType(); type instanceof ClassType c; type = c.superclass()) {
-            if (isJdk(type)) {
-                from = type.name().substring(type.name().lastIndexOf('.') + 1);
-                break;
-            }
-        }
-        long id = -object.uniqueID();
-        values.put(id, object);
-        send("var", prefix + "(herdados de " + from + ")", "", inherited + " campos", String.valueOf(id));
-    }
-
-    private void variable(String name, String type, Value value) {
-        long id = ValueText.opens(value) ? ((ObjectReference) value).uniqueID() : 0;
-        if (id != 0)
-            values.put(id, value);
-        send("var", name, type, ValueText.of(value), String.valueOf(id));
-    }
-
-    private synchronized void send(String... fields) {
-        out.println(HelperText.line(fields));
     }
 }
