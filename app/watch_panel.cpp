@@ -6,12 +6,13 @@
 #include <QAction>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 WatchPanel::WatchPanel(QWidget *parent)
-    : QWidget(parent), m_input(new QLineEdit(this)), m_list(new QTreeWidget(this))
+    : QWidget(parent), m_input(new QLineEdit(this)), m_list(new QTreeWidget(this)), m_problems(new QLabel(this))
 {
     setObjectName(QStringLiteral("expressoes"));
     setAccessibleName(QStringLiteral("Expressões"));
@@ -21,10 +22,15 @@ WatchPanel::WatchPanel(QWidget *parent)
     m_list->setObjectName(QStringLiteral("listaExpressoes"));
     m_list->setHeaderLabels({QStringLiteral("Expressão"), QStringLiteral("Valor"), QStringLiteral("Tipo")});
     m_list->setRootIsDecorated(false);
-    m_list->header()->setSectionResizeMode(QHeaderView::Interactive);
-    m_list->setColumnWidth(0, 120);
-    m_list->setColumnWidth(1, 150);
-    m_list->setWordWrap(true);
+    // A message is long: the value's column takes the room left, and wraps.
+    m_list->header()->setStretchLastSection(false);
+    m_list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    m_list->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    m_list->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    m_problems->setObjectName(QStringLiteral("problemasExpressoes"));
+    m_problems->setWordWrap(true);
+    m_problems->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_problems->hide();
     m_list->installEventFilter(this);
     auto *remove = new QAction(QStringLiteral("Remover expressão"), m_list);
     remove->setObjectName(QStringLiteral("removerExpressao"));
@@ -38,6 +44,8 @@ WatchPanel::WatchPanel(QWidget *parent)
     column->setContentsMargins(0, 2, 0, 0);
     column->addWidget(m_input);
     column->addWidget(m_list, 1);
+    column->addWidget(m_problems);
+    refreshColours();
     connect(m_input, &QLineEdit::returnPressed, this, [this] {
         addExpression(m_input->text());
         m_input->clear();
@@ -93,19 +101,24 @@ void WatchPanel::showNoStop(const QString &why)
 void WatchPanel::refreshColours()
 {
     textcolours::recolour(*m_list);
+    m_problems->setStyleSheet(QStringLiteral("color: %1;").arg(colours::of(ColourRole::DebugWarning).name()));
 }
 
 void WatchPanel::rebuild()
 {
     m_list->clear();
+    // The mistakes whole, under the list, where a long one has room.
+    QStringList problems;
     for (int i = 0; i < m_expressions.size(); ++i) {
         const WatchValue value = m_values.value(i);
         // A mistake keeps its sign: the colour alone would not tell it.
         const QString shown = value.ok || !m_atStop ? value.text : QStringLiteral("✗ ") + value.text;
         auto *item = new QTreeWidgetItem(m_list, {m_expressions.at(i), shown, value.type});
         item->setToolTip(1, shown);
-        if (!value.ok && m_atStop)
+        if (!value.ok && m_atStop) {
             textcolours::setForeground(*item, 1, ColourRole::DebugWarning);
+            problems.append(QStringLiteral("✗ %1: %2").arg(m_expressions.at(i), value.text));
+        }
         const QString last = m_lastValues.value(i);
         if (m_atStop && value.ok && !last.isEmpty() && last != value.text) {
             for (int column = 0; column < 3; ++column)
@@ -113,6 +126,8 @@ void WatchPanel::rebuild()
             item->setData(1, Qt::AccessibleTextRole, QStringLiteral("%1, mudou no último passo").arg(shown));
         }
     }
+    m_problems->setText(problems.join(QLatin1Char('\n')));
+    m_problems->setVisible(!problems.isEmpty());
 }
 
 bool WatchPanel::eventFilter(QObject *watched, QEvent *event)

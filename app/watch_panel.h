@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QLineEdit;
 class QTreeWidget;
 
@@ -40,6 +41,7 @@ private:
 
     QLineEdit *m_input;
     QTreeWidget *m_list;
+    QLabel *m_problems; // the mistakes, whole
     QStringList m_expressions;
     QStringList m_lastValues; // at the last stop, to light what changed
     QList<WatchValue> m_values;

@@ -134,11 +134,11 @@ final class DebugValues {
             }
         }
         boolean students = !isJdk(object.referenceType());
-        if (!full)
-            return simple;
         Method toString = toStringOf(object.referenceType(), students);
-        if (toString != null)
-            return told.computeIfAbsent(object.uniqueID(), id -> {
+        if (!full && toString == null)
+            return simple;
+        if (toString != null) {
+            String said = told.computeIfAbsent(object.uniqueID(), id -> {
                 try {
                     Value result = invoker.call(thread, object, toString, List.of());
                     return result instanceof StringReference s ? cut(s.value(), 200) : "null";
@@ -146,6 +146,8 @@ final class DebugValues {
                     return simple + " (o toString " + e.getMessage() + ")";
                 }
             });
+            return full ? said : cut(said, 30);
+        }
         return students ? simple + fieldsPreview(object) : simple;
     }
 
@@ -193,11 +195,22 @@ final class DebugValues {
             if (!first)
                 out.append(", ");
             first = false;
-            out.append(f.name()).append(": ").append(text(object.getValue(f), false));
+            out.append(fieldName(object, f)).append(": ").append(text(object.getValue(f), false));
             if (out.length() > PREVIEW)
                 return out.append(", …}").toString();
         }
         return first ? "" : out.append("}").toString();
+    }
+
+    // A field's name as the panel shows it: one hidden by a field of the
+    // same name in a subclass goes with its class (Animal.nome).
+    static String fieldName(ObjectReference object, Field field) {
+        if (field.declaringType().equals(object.referenceType()))
+            return field.name();
+        for (Field other : object.referenceType().allFields())
+            if (other != field && !other.isStatic() && other.name().equals(field.name()))
+                return JavaText.simpleType(field.declaringType().name()) + "." + field.name();
+        return field.name();
     }
 
     private static String cut(String text, int limit) {

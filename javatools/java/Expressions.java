@@ -269,14 +269,39 @@ final class Expressions {
                 return array.length();
             throw new Invoker.Failure("Um vetor só tem o campo length.");
         }
-        Field field = target instanceof ObjectReference object && !(target instanceof StringReference)
-                          ? object.referenceType().fieldByName(name) : null;
+        // A field is Java's of the declared type: a subclass's field of the
+        // same name hides it only for code that sees the subclass.
+        ReferenceType declared = declaredType(m.getExpression());
+        Field field = declared != null ? declared.fieldByName(name) : null;
+        if (field == null && target instanceof ObjectReference object && !(target instanceof StringReference))
+            field = object.referenceType().fieldByName(name);
         if (field != null)
             return host(field.isStatic() ? field.declaringType().getValue(field)
                                          : ((ObjectReference) target).getValue(field));
         throw new Invoker.Failure("Não há o campo " + name + " em " + typeOf(target) + "."
                                   + (target instanceof StringReference || target instanceof String
                                      ? " Para o tamanho de um texto, use " + name + "()." : ""));
+    }
+
+    // The declared class of a variable or field named by `tree`; null for
+    // anything else, or when the class is not loaded.
+    private ReferenceType declaredType(ExpressionTree tree) throws Invoker.Failure {
+        try {
+            if (tree instanceof IdentifierTree id) {
+                StackFrame f = frame();
+                String name = id.getName().toString();
+                LocalVariable local = f.visibleVariableByName(name);
+                if (local != null)
+                    return local.type() instanceof ReferenceType t ? t : null;
+                ObjectReference self = f.thisObject();
+                Field field = self != null ? self.referenceType().fieldByName(name)
+                                           : f.location().declaringType().fieldByName(name);
+                return field != null && field.type() instanceof ReferenceType t ? t : null;
+            }
+        } catch (com.sun.jdi.AbsentInformationException | com.sun.jdi.ClassNotLoadedException e) {
+            // Not known: the object's own class answers.
+        }
+        return null;
     }
 
     private Object element(ArrayAccessTree a) throws Invoker.Failure {

@@ -153,7 +153,8 @@ final class FrameRows {
             if (students && DebugValues.isJdk(field.declaringType()))
                 ++inherited;
             else
-                rows.add(new Row(prefix + field.name(), field.typeName(), field.genericSignature(), object.getValue(field)));
+                rows.add(new Row(prefix + DebugValues.fieldName(object, field), field.typeName(),
+                                 field.genericSignature(), object.getValue(field)));
         }
         if (inherited == 0)
             return rows;

@@ -148,7 +148,7 @@ final class MemoryPicture {
                     fields.add(f);
             Map<Field, Value> got = object.getValues(fields);
             for (Field f : fields)
-                cells.add(new Cell(f.name(), got.get(f)));
+                cells.add(new Cell(DebugValues.fieldName(object, f), got.get(f)));
             total[0] = cells.size();
         }
         return "object";

@@ -101,7 +101,7 @@ void TestTemplatesInWindow::javaMenuHoldsTheSubmenusBeforeCompile()
                                   QString::fromUtf8("Estruturas Aplic. Autonoma (Gráfica)"),
                                   "Estruturas Aplic. Autonoma (TEXTO)", "Estruturas Aplic. Applet", "&Swing", "-",
                                   QString::fromUtf8("Compilar o código"), QString::fromUtf8("Executar o código"),
-                                  "Executar no Tavessa", "Depurar", "Testar", "Experimentar", "-", "Verificar enquanto digito"}));
+                                  "Executar no Tavessa", "Depurar", QString::fromUtf8("Executar até aqui"), "Testar", "Experimentar", "-", "Verificar enquanto digito"}));
     for (const char *name : {"Estruturasbasicas1", "EstruturasGraficas1", "EstruturasAplicAutonomaGrafica1",
                              "EstruturasAplicAutonomaTEXTO1", "EstruturasAplicApplet1", "Swing1", "Threads1",
                              "Metodos1", "Metodos2", "BarradeMenu3"})
