@@ -159,6 +159,9 @@ QString DebugCommands::methodOf(int frame) const
 // its dot goes there, in the document or in the list of a closed file.
 void DebugCommands::moveBreakpoint(const QString &file, int line, int to)
 {
+    // The helper has it at its new line already: nothing to send again.
+    if (m_sent.remove({file, line}))
+        m_sent.insert({file, to});
     const QString path = QDir::cleanPath(QDir(m_run ? m_run->folder() : QString()).filePath(file));
     if (JavaDocument *document = m_documents.findByPath(path)) {
         QList<int> lines = document->breakpointLines();

@@ -38,11 +38,9 @@
 // event loop only hands stops to it and keeps the program going meanwhile,
 // which is what lets the worker call a toString in the program: the events
 // that call causes are answered while the worker waits for it.
-import com.sun.jdi.AbsentInformationException;
 import com.sun.jdi.Bootstrap;
 import com.sun.jdi.IncompatibleThreadStateException;
 import com.sun.jdi.Location;
-import com.sun.jdi.Method;
 import com.sun.jdi.ReferenceType;
 import com.sun.jdi.StackFrame;
 import com.sun.jdi.ThreadReference;
@@ -58,7 +56,6 @@ import com.sun.jdi.event.LocatableEvent;
 import com.sun.jdi.event.VMDeathEvent;
 import com.sun.jdi.event.VMDisconnectEvent;
 import com.sun.jdi.event.VMStartEvent;
-import com.sun.jdi.request.BreakpointRequest;
 import com.sun.jdi.request.ClassPrepareRequest;
 import com.sun.jdi.request.EventRequest;
 import com.sun.jdi.request.EventRequestManager;
@@ -75,8 +72,6 @@ import java.util.HashSet;
 import java.util.List;
 import java.util.Map;
 import java.util.Set;
-import java.util.TreeSet;
-import java.util.concurrent.ConcurrentHashMap;
 import java.util.concurrent.Executors;
 import java.util.concurrent.ScheduledExecutorService;
 import java.util.concurrent.TimeUnit;
@@ -91,10 +86,7 @@ public final class TavessaDebugger {
         t.setDaemon(true);
         return t;
     });
-    // Read by the event loop too, when a class is prepared.
-    private final Map<String, Set<Integer>> breakpoints = new ConcurrentHashMap<>();
-    private final Map<String, Set<Integer>> untilLines = new ConcurrentHashMap<>();
-    private volatile String mainClass = "";
+    private final Breakpoints breakpoints = new Breakpoints(this::send);
     private final Invoker invoker = new Invoker();
     private final DebugValues values = new DebugValues(invoker);
     private final FrameRows rows = new FrameRows(values, this::send);
@@ -104,11 +96,11 @@ public final class TavessaDebugger {
     // The worker's own.
     private File folder = new File(".");
     private Set<String> sources = new HashSet<>();
-    private Map<String, Set<Integer>> codeLines = Map.of();
     private VirtualMachine vm;
     private ThreadReference thread; // the thread of the last stop
     private List<StackFrame> frames = new ArrayList<>();
     private int framesRead = -1;    // the invoker's count when the frames were read
+    private int shownFrame = 0;
     private boolean memoryShown = false;
     private List<String> watched = List.of();
     private boolean waitingNoted = false; // "input" sent since the program last went on
@@ -161,12 +153,15 @@ public final class TavessaDebugger {
                 folder = new File(f[1]);
                 String[] names = folder.list((dir, name) -> name.endsWith(".java"));
                 sources = new HashSet<>(names == null ? List.of() : List.of(names));
-                codeLines = LineTable.of(folder);
+                breakpoints.setFolder(folder);
             }
-            case "main" -> mainClass = f[1];
-            case "break" -> addBreakpoint(f[1], Integer.parseInt(f[2]));
-            case "clear" -> clearBreakpoint(f[1], Integer.parseInt(f[2]));
-            case "until" -> runUntil(f[1], Integer.parseInt(f[2]));
+            case "main" -> breakpoints.setMainClass(f[1]);
+            case "break" -> breakpoints.add(f[1], Integer.parseInt(f[2]));
+            case "clear" -> breakpoints.clear(f[1], Integer.parseInt(f[2]));
+            case "until" -> {
+                if (breakpoints.runTo(f[1], Integer.parseInt(f[2])) && thread != null)
+                    resume();
+            }
             case "attach" -> attach(f[1]);
             case "over" -> step(StepRequest.STEP_OVER);
             case "into" -> step(StepRequest.STEP_INTO);
@@ -188,79 +183,6 @@ public final class TavessaDebugger {
         }
     }
 
-    private int shownFrame = 0;
-
-    // The line a breakpoint stops at: its own when it has code, else the
-    // next one that has; 0 after the file's last code.
-    private int codeLineFrom(String file, int line) {
-        Set<Integer> code = codeLines.getOrDefault(file, Set.of());
-        Integer next = new TreeSet<>(code).ceiling(line);
-        return next == null ? 0 : next;
-    }
-
-    private void addBreakpoint(String file, int line) {
-        int at = codeLineFrom(file, line);
-        if (at == 0) {
-            send("nocode", file, String.valueOf(line));
-            return;
-        }
-        if (at != line)
-            send("moved", file, String.valueOf(line), String.valueOf(at));
-        if (!breakpoints.computeIfAbsent(file, k -> ConcurrentHashMap.newKeySet()).add(at) || vm == null)
-            return;
-        requestInLoaded(file, at, null);
-    }
-
-    private void requestInLoaded(String file, int line, String property) {
-        for (ReferenceType type : vm.allClasses())
-            if (file.equals(sourceOf(type)))
-                request(type, line, property);
-    }
-
-    // Run to the caret's line: a breakpoint that goes at the next stop.
-    private void runUntil(String file, int line) {
-        int at = codeLineFrom(file, line);
-        if (at == 0) {
-            send("nocode", file, String.valueOf(line));
-            return;
-        }
-        untilLines.computeIfAbsent(file, k -> ConcurrentHashMap.newKeySet()).add(at);
-        if (vm == null)
-            return;
-        requestInLoaded(file, at, "until");
-        if (thread != null)
-            resume();
-    }
-
-    private void clearBreakpoint(String file, int line) {
-        int at = codeLineFrom(file, line);
-        Set<Integer> lines = breakpoints.get(file);
-        if (lines == null || !lines.remove(at) || vm == null)
-            return;
-        if (lines.isEmpty())
-            breakpoints.remove(file);
-        EventRequestManager requests = vm.eventRequestManager();
-        for (BreakpointRequest request : new ArrayList<>(requests.breakpointRequests())) {
-            Location where = request.location();
-            if (request.getProperty("start") == null && request.getProperty("until") == null
-                && where.lineNumber() == at && file.equals(sourceOf(where)))
-                requests.deleteEventRequest(request);
-        }
-    }
-
-    private void request(ReferenceType type, int line, String property) {
-        try {
-            for (Location at : type.locationsOfLine(line)) {
-                BreakpointRequest request = vm.eventRequestManager().createBreakpointRequest(at);
-                if (property != null)
-                    request.putProperty(property, Boolean.TRUE);
-                request.enable();
-            }
-        } catch (AbsentInformationException e) {
-            // No lines in this class.
-        }
-    }
-
     private void attach(String port) throws Exception {
         AttachingConnector socket = null;
         for (AttachingConnector c : Bootstrap.virtualMachineManager().attachingConnectors())
@@ -274,6 +196,7 @@ public final class TavessaDebugger {
         arguments.get("hostname").setValue("127.0.0.1");
         arguments.get("port").setValue(port);
         vm = socket.attach(arguments);
+        breakpoints.attached(vm);
         EventRequestManager requests = vm.eventRequestManager();
         ClassPrepareRequest prepare = requests.createClassPrepareRequest();
         for (String pattern : JDK)
@@ -285,7 +208,7 @@ public final class TavessaDebugger {
         uncaught.enable();
         // Classes loaded before the request was made.
         for (ReferenceType type : vm.allClasses())
-            prepared(type);
+            breakpoints.prepared(type);
         VirtualMachine attached = vm;
         Thread events = new Thread(() -> events(attached), "eventos");
         events.setDaemon(true);
@@ -312,7 +235,7 @@ public final class TavessaDebugger {
                     if (event instanceof VMStartEvent)
                         start = true; // the suspension attach resumes
                     else if (event instanceof ClassPrepareEvent prepare)
-                        prepared(prepare.referenceType());
+                        breakpoints.prepared(prepare.referenceType());
                     else if (event instanceof LocatableEvent l && located == null)
                         located = l; // one stop per set: a step may end on a breakpoint
                 }
@@ -341,42 +264,16 @@ public final class TavessaDebugger {
         System.exit(0);
     }
 
-    // A class of the program is ready: its breakpoints, and the first line
-    // of main when there are none.
-    private void prepared(ReferenceType type) {
-        String source = sourceOf(type);
-        if (source.isEmpty())
-            return;
-        EventRequestManager requests = type.virtualMachine().eventRequestManager();
-        for (int line : breakpoints.getOrDefault(source, Set.of()))
-            request(type, line, null);
-        for (int line : untilLines.getOrDefault(source, Set.of()))
-            request(type, line, "until");
-        if (breakpoints.isEmpty() && untilLines.isEmpty() && type.name().equals(mainClass)) {
-            for (Method method : type.methodsByName("main")) {
-                if (method.isStatic() && method.location() != null) {
-                    BreakpointRequest start = requests.createBreakpointRequest(method.location());
-                    start.putProperty("start", Boolean.TRUE);
-                    start.addCountFilter(1);
-                    start.enable();
-                }
-            }
-        }
-    }
-
     private boolean stopped(LocatableEvent event) {
         String reason = "step";
         if (event instanceof BreakpointEvent)
-            reason = event.request().getProperty("start") != null ? "start"
-                     : event.request().getProperty("until") != null ? "until" : "breakpoint";
+            reason = event.request().getProperty(Breakpoints.START) != null ? "start"
+                     : event.request().getProperty(Breakpoints.UNTIL) != null ? "until" : "breakpoint";
         // A step that a breakpoint interrupted must not fire later; a run to
         // a line ends at any stop.
         EventRequestManager requests = vm.eventRequestManager();
         requests.deleteEventRequests(requests.stepRequests());
-        for (BreakpointRequest request : new ArrayList<>(requests.breakpointRequests()))
-            if (request.getProperty("until") != null)
-                requests.deleteEventRequest(request);
-        untilLines.clear();
+        breakpoints.stopped();
         thread = event.thread();
         values.setThread(thread);
         framesRead = -1;
@@ -400,10 +297,10 @@ public final class TavessaDebugger {
         if (shown == frames.size())
             shown = 0;
         Location at = frames.get(shown).location();
-        send("stopped", reason, sourceOf(at), String.valueOf(at.lineNumber()), String.valueOf(shown));
+        send("stopped", reason, Breakpoints.sourceOf(at), String.valueOf(at.lineNumber()), String.valueOf(shown));
         for (StackFrame frame : frames) {
             Location l = frame.location();
-            send("frame", l.declaringType().name(), l.method().name(), sourceOf(l), String.valueOf(l.lineNumber()));
+            send("frame", l.declaringType().name(), l.method().name(), Breakpoints.sourceOf(l), String.valueOf(l.lineNumber()));
         }
         if (count > frames.size())
             send("framesleft", String.valueOf(count - frames.size()));
@@ -460,23 +357,7 @@ public final class TavessaDebugger {
     }
 
     private boolean isStudents(Location at) {
-        return sources.contains(sourceOf(at));
-    }
-
-    private static String sourceOf(ReferenceType type) {
-        try {
-            return type.sourceName();
-        } catch (AbsentInformationException e) {
-            return "";
-        }
-    }
-
-    private static String sourceOf(Location at) {
-        try {
-            return at.sourceName();
-        } catch (AbsentInformationException e) {
-            return "";
-        }
+        return sources.contains(Breakpoints.sourceOf(at));
     }
 
     private void step(int depth) {
