@@ -60,64 +60,41 @@ final class Arithmetic {
             && asLong(right) == 0)
             throw new Invoker.Failure("Divisão de inteiros por zero: o Java pararia o programa aqui "
                                       + "(ArithmeticException).");
-        switch (kind) {
-            case INT: {
-                int a = (int) asLong(left), b = (int) asLong(right);
-                return switch (op) {
-                    case PLUS -> a + b;
-                    case MINUS -> a - b;
-                    case MULTIPLY -> a * b;
-                    case DIVIDE -> a / b;
-                    case REMAINDER -> a % b;
-                    case AND -> a & b;
-                    case OR -> a | b;
-                    case XOR -> a ^ b;
-                    case LEFT_SHIFT -> a << b;
-                    case RIGHT_SHIFT -> a >> b;
-                    case UNSIGNED_RIGHT_SHIFT -> a >>> b;
-                    default -> throw unknown();
-                };
-            }
-            case LONG: {
-                long a = asLong(left), b = asLong(right);
-                return switch (op) {
-                    case PLUS -> a + b;
-                    case MINUS -> a - b;
-                    case MULTIPLY -> a * b;
-                    case DIVIDE -> a / b;
-                    case REMAINDER -> a % b;
-                    case AND -> a & b;
-                    case OR -> a | b;
-                    case XOR -> a ^ b;
-                    case LEFT_SHIFT -> a << b;
-                    case RIGHT_SHIFT -> a >> b;
-                    case UNSIGNED_RIGHT_SHIFT -> a >>> b;
-                    default -> throw unknown();
-                };
-            }
-            case FLOAT: {
-                float a = (float) asDouble(left), b = (float) asDouble(right);
-                return switch (op) {
-                    case PLUS -> a + b;
-                    case MINUS -> a - b;
-                    case MULTIPLY -> a * b;
-                    case DIVIDE -> a / b;
-                    case REMAINDER -> a % b;
-                    default -> throw unknown();
-                };
-            }
-            default: {
-                double a = asDouble(left), b = asDouble(right);
-                return switch (op) {
-                    case PLUS -> a + b;
-                    case MINUS -> a - b;
-                    case MULTIPLY -> a * b;
-                    case DIVIDE -> a / b;
-                    case REMAINDER -> a % b;
-                    default -> throw unknown();
-                };
-            }
+        // A shift's type is its left operand's alone: an int shifted by a long is an int.
+        if (op == Tree.Kind.LEFT_SHIFT || op == Tree.Kind.RIGHT_SHIFT || op == Tree.Kind.UNSIGNED_RIGHT_SHIFT)
+            kind = kindOf(left, left);
+        // Worked in long or double, then narrowed: the same result as Java's
+        // int and float operators (a float's operations are exact in double
+        // before the rounding), save the shifts, which an int masks to 31.
+        if (kind == Kind.INT || kind == Kind.LONG) {
+            long a = asLong(left), b = asLong(right);
+            boolean narrow = kind == Kind.INT;
+            long r = switch (op) {
+                case PLUS -> a + b;
+                case MINUS -> a - b;
+                case MULTIPLY -> a * b;
+                case DIVIDE -> a / b;
+                case REMAINDER -> a % b;
+                case AND -> a & b;
+                case OR -> a | b;
+                case XOR -> a ^ b;
+                case LEFT_SHIFT -> narrow ? (int) a << b : a << b;
+                case RIGHT_SHIFT -> narrow ? (int) a >> b : a >> b;
+                case UNSIGNED_RIGHT_SHIFT -> narrow ? (int) a >>> b : a >>> b;
+                default -> throw unknown();
+            };
+            return narrow ? (Object) (int) r : (Object) r;
         }
+        double a = asDouble(left), b = asDouble(right);
+        double r = switch (op) {
+            case PLUS -> a + b;
+            case MINUS -> a - b;
+            case MULTIPLY -> a * b;
+            case DIVIDE -> a / b;
+            case REMAINDER -> a % b;
+            default -> throw unknown();
+        };
+        return kind == Kind.FLOAT ? (Object) (float) r : (Object) r;
     }
 
     // A cast to a primitive type: (int) 3.9 is 3, (char) 65 is 'A'.

@@ -184,8 +184,13 @@ final class Expressions {
         Object right = eval(b.getRightOperand());
         if (b.getKind() == Tree.Kind.PLUS && (isText(left) || isText(right)))
             return concatText(left) + concatText(right);
-        if ((b.getKind() == Tree.Kind.EQUAL_TO || b.getKind() == Tree.Kind.NOT_EQUAL_TO) && !isNumberOrChar(left)
-            && !(left instanceof Boolean)) {
+        boolean equality = b.getKind() == Tree.Kind.EQUAL_TO || b.getKind() == Tree.Kind.NOT_EQUAL_TO;
+        // A text written here is not the program's object: whether == holds
+        // would depend on Java's sharing of literals, which only it knows.
+        if (equality && (left instanceof String || right instanceof String))
+            throw new Invoker.Failure("Para comparar textos, use equals, como em nome.equals(\"Ana\"): o == "
+                                      + "compara se são o mesmo objeto, não se têm as mesmas letras.");
+        if (equality && !isNumberOrChar(left) && !(left instanceof Boolean)) {
             boolean same = left == right || left.equals(right);
             return b.getKind() == Tree.Kind.EQUAL_TO ? same : !same;
         }

@@ -105,11 +105,13 @@ final class JdkCollections {
         }
         if (!(get(map, "table") instanceof ArrayReference table))
             return;
-        for (Value bucket : table.getValues()) {
-            for (Value e = bucket; e instanceof ObjectReference entry && out.size() < limit; e = get(entry, "next"))
-                out.add(keysOnly ? new Entry(null, get(entry, "key")) : new Entry(get(entry, "key"), get(entry, "value")));
-            if (out.size() >= limit)
-                return;
+        // The table a piece at a time: a big map's table is millions of slots.
+        for (int from = 0; from < table.length() && out.size() < limit; from += 256) {
+            for (Value bucket : table.getValues(from, Math.min(256, table.length() - from))) {
+                for (Value e = bucket; e instanceof ObjectReference entry && out.size() < limit; e = get(entry, "next"))
+                    out.add(keysOnly ? new Entry(null, get(entry, "key"))
+                                     : new Entry(get(entry, "key"), get(entry, "value")));
+            }
         }
     }
 

@@ -115,6 +115,13 @@ public final class TavessaDebugger {
             String[] f = HelperText.fields(line);
             work(() -> command(f));
         }
+        // What was asked is answered first (a few seconds at most: a call
+        // in the program may hang).
+        worker.shutdown();
+        worker.awaitTermination(3, TimeUnit.SECONDS);
+        synchronized (out) {
+            out.flush();
+        }
         // The input closes when Tavessa ends, however it ends: the program
         // goes with it rather than run on, resumed, with nobody to stop it.
         VirtualMachine attached = vm;
@@ -133,18 +140,20 @@ public final class TavessaDebugger {
     }
 
     private void work(Job job) {
-        worker.execute(() -> {
-            try {
-                job.run();
-            } catch (com.sun.jdi.VMDisconnectedException e) {
-                // The program ended; the event loop says so.
-            } catch (Exception e) {
-                send("error", String.valueOf(e));
-            }
-            synchronized (out) {
-                out.flush();
-            }
-        });
+        worker.execute(() -> runJob(job));
+    }
+
+    private void runJob(Job job) {
+        try {
+            job.run();
+        } catch (com.sun.jdi.VMDisconnectedException e) {
+            // The program ended; the event loop says so.
+        } catch (Exception e) {
+            send("error", String.valueOf(e));
+        }
+        synchronized (out) {
+            out.flush();
+        }
     }
 
     private void command(String[] f) throws Exception {
@@ -213,7 +222,7 @@ public final class TavessaDebugger {
         Thread events = new Thread(() -> events(attached), "eventos");
         events.setDaemon(true);
         events.start();
-        worker.scheduleWithFixedDelay(() -> work(this::watchInput), 300, 300, TimeUnit.MILLISECONDS);
+        worker.scheduleWithFixedDelay(() -> runJob(this::watchInput), 300, 300, TimeUnit.MILLISECONDS);
         Thread warm = new Thread(expressions::warm, "aquecimento");
         warm.setDaemon(true);
         warm.start();

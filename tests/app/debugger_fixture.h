@@ -69,6 +69,11 @@ protected:
             *changed = items.first()->background(1) != QBrush();
         return items.first()->text(1);
     }
+    QString typeShown(const QString &name)
+    {
+        const QList<QTreeWidgetItem *> items = w().variables()->tree()->findItems(name, Qt::MatchExactly);
+        return items.isEmpty() ? QString() : items.first()->text(2);
+    }
 
     // Once per test program: the helper beside the executable, as installed.
     bool prepareHelper()

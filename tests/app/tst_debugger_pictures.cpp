@@ -17,11 +17,6 @@ class TestDebuggerPictures : public DebuggerFixture
 {
     Q_OBJECT
 
-    QString typeOf(const QString &name)
-    {
-        const QList<QTreeWidgetItem *> items = w().variables()->tree()->findItems(name, Qt::MatchExactly);
-        return items.isEmpty() ? QString() : items.first()->text(2);
-    }
     QString watched(int row)
     {
         QTreeWidgetItem *item = w().variables()->watches()->list()->topLevelItem(row);
@@ -96,11 +91,11 @@ private slots:
 
         // Values as a beginner reads them.
         QCOMPARE(shown("nomes"), QStringLiteral("2 elementos: [\"Ana\", \"Bia\"]"));
-        QCOMPARE(typeOf("nomes"), QStringLiteral("List<String> (ArrayList)"));
+        QCOMPARE(typeShown("nomes"), QStringLiteral("List<String> (ArrayList)"));
         QCOMPARE(shown("idades"), QStringLiteral("1 par: {\"um\" → 1}"));
         QCOMPARE(shown("c"), QStringLiteral("'\\n'"));
         QCOMPARE(shown("a"), QStringLiteral("Aluno {nome: \"Bia\", nota: 9.5}"));
-        QCOMPARE(typeOf("a"), QStringLiteral("Aluno"));
+        QCOMPARE(typeShown("a"), QStringLiteral("Aluno"));
         QCOMPARE(shown("p"), QStringLiteral("(2, 3)"));
         QVERIFY2(shown("t").contains(QStringLiteral("demorou mais de 1 s")), qPrintable(shown("t")));
         QCOMPARE(shown("ninguem"), QStringLiteral("null"));
