@@ -162,22 +162,18 @@ void DebugCommands::moveBreakpoint(const QString &file, int line, int to)
     // The helper has it at its new line already: nothing to send again.
     if (m_sent.remove({file, line}))
         m_sent.insert({file, to});
-    const QString path = QDir::cleanPath(QDir(m_run ? m_run->folder() : QString()).filePath(file));
-    if (JavaDocument *document = m_documents.findByPath(path)) {
-        QList<int> lines = document->breakpointLines();
-        lines.removeAll(line - 1);
-        if (!lines.contains(to - 1))
-            lines.append(to - 1);
-        std::sort(lines.begin(), lines.end());
-        document->setBreakpointLines(lines);
-    } else {
-        QList<int> lines = m_breakpoints.linesOf(path);
-        lines.removeAll(line);
+    const auto moved = [](QList<int> lines, int from, int to) {
+        lines.removeAll(from);
         if (!lines.contains(to))
             lines.append(to);
         std::sort(lines.begin(), lines.end());
-        m_breakpoints.setLines(path, lines);
-    }
+        return lines;
+    };
+    const QString path = QDir::cleanPath(QDir(m_run ? m_run->folder() : QString()).filePath(file));
+    if (JavaDocument *document = m_documents.findByPath(path))
+        document->setBreakpointLines(moved(document->breakpointLines(), line - 1, to - 1));
+    else
+        m_breakpoints.setLines(path, moved(m_breakpoints.linesOf(path), line, to));
 }
 
 void DebugCommands::takeBreakpoints(const JavaDocument *document)

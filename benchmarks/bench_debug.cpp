@@ -3,7 +3,7 @@
 // which happens before), for F8 over lines that call println and for F11
 // into the student's own method; and the time from Ctrl+F9 to the first
 // stop, which includes the compile and two virtual machines starting.
-#include "bench_support.h"
+#include "bench_stepping.h"
 
 #include "app/debug_commands.h"
 #include "app/file_commands.h"
@@ -22,33 +22,20 @@
 
 namespace {
 
-// Presses `key` on the editor as the keyboard would and waits until the
-// editor shows the next stop's line; its delay in ms, -1 when none came.
+// The step's delay in ms until the editor shows the next stop's line, -1
+// when none came.
 double stepMs(Tfrmprincipal &window, int key, int *line)
 {
-    TSynMemo *editor = window.currentEditor();
-    DebugSession *session = window.debugging().session();
-    bool stopped = false;
-    const auto connection = QObject::connect(session, &DebugSession::paused, [&] { stopped = true; });
-    QElapsedTimer clock;
-    clock.start();
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(editor, &press);
-    while (!stopped && clock.elapsed() < 10000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-    QObject::disconnect(connection);
-    editor = window.currentEditor();
-    if (!stopped || editor->ExecutionLine() < 0)
-        return -1;
-    editor->viewport()->repaint();
-    *line = editor->ExecutionLine() + 1;
-    return clock.nsecsElapsed() / 1e6;
-}
-
-void report(QTextStream &out, const char *what, const std::vector<double> &delays)
-{
-    out << what << ": " << delays.size() << " steps, median " << median(delays) << " ms, worst "
-        << *std::max_element(delays.begin(), delays.end()) << " ms\n";
+    bool lit = false;
+    const double ms = stepUntil(window, key, &DebugSession::paused, [&] {
+        TSynMemo *editor = window.currentEditor();
+        lit = editor->ExecutionLine() >= 0;
+        if (lit) {
+            editor->viewport()->repaint();
+            *line = editor->ExecutionLine() + 1;
+        }
+    });
+    return lit ? ms : -1;
 }
 
 } // namespace
@@ -110,7 +97,7 @@ int main(int argc, char **argv)
         into.push_back(ms);
     }
     out << "from Ctrl+F9 to the first stop (compile, program and helper started): " << firstStopMs << " ms\n";
-    report(out, "F8 over a line (println stepped over)", over);
-    report(out, "F11 into the student's method and on", into);
+    reportSteps(out, "F8 over a line (println stepped over)", over);
+    reportSteps(out, "F11 into the student's method and on", into);
     return 0;
 }

@@ -2,7 +2,7 @@
 // on a program whose variables reach 50 objects (a chain of 48 nodes, an
 // array and a list); and a step with five expressions watched against the
 // same step without them (from the key to the last answer shown).
-#include "bench_support.h"
+#include "bench_stepping.h"
 
 #include "app/debug_commands.h"
 #include "app/file_commands.h"
@@ -20,36 +20,6 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
-namespace {
-
-// F8 on the editor, then waits for `signal` of the session; ms, -1 if none.
-template<typename Signal>
-double stepUntil(Tfrmprincipal &window, Signal signal, const std::function<void()> &shown = {})
-{
-    DebugSession *session = window.debugging().session();
-    bool done = false;
-    const auto connection = QObject::connect(session, signal, [&] { done = true; });
-    QElapsedTimer clock;
-    clock.start();
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_F8, Qt::NoModifier);
-    QApplication::sendEvent(window.currentEditor(), &press);
-    while (!done && clock.elapsed() < 10000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-    QObject::disconnect(connection);
-    if (!done)
-        return -1;
-    if (shown)
-        shown();
-    return clock.nsecsElapsed() / 1e6;
-}
-
-void report(QTextStream &out, const char *what, const std::vector<double> &delays)
-{
-    out << what << ": " << delays.size() << " steps, median " << median(delays) << " ms, worst "
-        << *std::max_element(delays.begin(), delays.end()) << " ms\n";
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -101,16 +71,16 @@ int main(int argc, char **argv)
     VariablesPanel &panel = *window.variables();
     std::vector<double> plain, watched, memory;
     for (int i = 0; i < 40; ++i) {
-        const double ms = stepUntil(window, &DebugSession::paused);
+        const double ms = stepUntil(window, Qt::Key_F8, &DebugSession::paused);
         if (ms < 0)
             return 1;
         plain.push_back(ms);
     }
     for (const char *text : {"soma / 3", "v[i % 10] > v[0]", "nomes.size()", "lista.valor + 1", "nomes.get(1).length()"})
         panel.watches()->addExpression(QString::fromUtf8(text));
-    stepUntil(window, &DebugSession::watchesShown); // the parser warmed up on the first
+    stepUntil(window, Qt::Key_F8, &DebugSession::watchesShown); // the parser warmed up on the first
     for (int i = 0; i < 40; ++i) {
-        const double ms = stepUntil(window, &DebugSession::watchesShown);
+        const double ms = stepUntil(window, Qt::Key_F8, &DebugSession::watchesShown);
         if (ms < 0)
             return 1;
         watched.push_back(ms);
@@ -118,17 +88,17 @@ int main(int argc, char **argv)
     for (int i = 0; i < 5; ++i)
         panel.watches()->removeExpression(0);
     panel.tabs()->setCurrentWidget(panel.memory());
-    stepUntil(window, &DebugSession::memoryShown);
+    stepUntil(window, Qt::Key_F8, &DebugSession::memoryShown);
     for (int i = 0; i < 40; ++i) {
-        const double ms = stepUntil(window, &DebugSession::memoryShown, [&] { panel.memory()->widget()->repaint(); });
+        const double ms = stepUntil(window, Qt::Key_F8, &DebugSession::memoryShown, [&] { panel.memory()->widget()->repaint(); });
         if (ms < 0)
             return 1;
         memory.push_back(ms);
     }
     const MemoryGraph &graph = panel.memory()->graph();
     out << "objects drawn: " << graph.objects.size() << " (and " << graph.objectsLeft << " more)\n";
-    report(out, "F8, no expressions, key to the variables shown", plain);
-    report(out, "F8 with five expressions, key to their values shown", watched);
-    report(out, "F8 with the memory tab, key to the picture redrawn", memory);
+    reportSteps(out, "F8, no expressions, key to the variables shown", plain);
+    reportSteps(out, "F8 with five expressions, key to their values shown", watched);
+    reportSteps(out, "F8 with the memory tab, key to the picture redrawn", memory);
     return 0;
 }

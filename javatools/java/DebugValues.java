@@ -20,7 +20,8 @@ import java.util.List;
 import java.util.Map;
 
 final class DebugValues {
-    private static final String[] JDK = {"java.", "javax.", "jdk.", "sun.", "com.sun."};
+    // The packages of the JDK's own classes: not the student's code.
+    static final String[] JDK = {"java.", "javax.", "jdk.", "sun.", "com.sun."};
     private static final int PREVIEW = 60;
     // Classes of the JDK whose toString is what a beginner wants to see.
     private static final String[] TOLD = {"java.lang.StringBuilder", "java.lang.StringBuffer", "java.math.",
@@ -186,12 +187,20 @@ final class DebugValues {
         return out.append(map ? "}" : "]").toString();
     }
 
+    // The fields an object of the student's class has from the student's
+    // classes, not those it inherits from the JDK's.
+    static List<Field> ownFields(ObjectReference object) {
+        List<Field> fields = new ArrayList<>();
+        for (Field f : object.referenceType().allFields())
+            if (!f.isStatic() && !f.isSynthetic() && !isJdk(f.declaringType()))
+                fields.add(f);
+        return fields;
+    }
+
     private String fieldsPreview(ObjectReference object) {
         StringBuilder out = new StringBuilder(" {");
         boolean first = true;
-        for (Field f : object.referenceType().allFields()) {
-            if (f.isStatic() || f.isSynthetic() || isJdk(f.declaringType()))
-                continue;
+        for (Field f : ownFields(object)) {
             if (!first)
                 out.append(", ");
             first = false;

@@ -106,7 +106,7 @@ final class Invoker {
                     looped.add(method);
                     throw new Failure("demorou mais de " + LIMIT_MS / 1000 + " s e foi interrompido");
                 }
-                throw new Failure("lançou " + simpleName(invocation.exception().referenceType()));
+                throw new Failure("lançou " + JavaText.simpleType(invocation.exception().referenceType().name()));
             }
             throw new Failure("não pôde ser chamado aqui");
         } catch (InterruptedException e) {
@@ -150,10 +150,5 @@ final class Invoker {
                 // Try the next kind.
             }
         }
-    }
-
-    static String simpleName(ReferenceType type) {
-        String name = type.name();
-        return name.substring(Math.max(name.lastIndexOf('.'), name.lastIndexOf('$')) + 1);
     }
 }

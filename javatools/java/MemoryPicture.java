@@ -142,10 +142,7 @@ final class MemoryPicture {
             return map ? "map" : "list";
         }
         if (!DebugValues.isJdk(object.referenceType())) {
-            List<Field> fields = new ArrayList<>();
-            for (Field f : object.referenceType().allFields())
-                if (!f.isStatic() && !f.isSynthetic() && !DebugValues.isJdk(f.declaringType()))
-                    fields.add(f);
+            List<Field> fields = DebugValues.ownFields(object);
             Map<Field, Value> got = object.getValues(fields);
             for (Field f : fields)
                 cells.add(new Cell(DebugValues.fieldName(object, f), got.get(f)));

@@ -77,7 +77,6 @@ import java.util.concurrent.ScheduledExecutorService;
 import java.util.concurrent.TimeUnit;
 
 public final class TavessaDebugger {
-    private static final String[] JDK = {"java.*", "javax.*", "jdk.*", "sun.*", "com.sun.*"};
     private static final int FRAMES = 200; // a deep recursion's stack: the top ones
 
     private final PrintStream out = new PrintStream(System.out, false, StandardCharsets.UTF_8);
@@ -208,8 +207,8 @@ public final class TavessaDebugger {
         breakpoints.attached(vm);
         EventRequestManager requests = vm.eventRequestManager();
         ClassPrepareRequest prepare = requests.createClassPrepareRequest();
-        for (String pattern : JDK)
-            prepare.addClassExclusionFilter(pattern);
+        for (String prefix : DebugValues.JDK)
+            prepare.addClassExclusionFilter(prefix + "*");
         prepare.setSuspendPolicy(EventRequest.SUSPEND_ALL);
         prepare.enable();
         ExceptionRequest uncaught = requests.createExceptionRequest(null, false, true);
@@ -375,8 +374,8 @@ public final class TavessaDebugger {
         EventRequestManager requests = vm.eventRequestManager();
         requests.deleteEventRequests(requests.stepRequests());
         StepRequest step = requests.createStepRequest(thread, StepRequest.STEP_LINE, depth);
-        for (String pattern : JDK)
-            step.addClassExclusionFilter(pattern);
+        for (String prefix : DebugValues.JDK)
+            step.addClassExclusionFilter(prefix + "*");
         step.addCountFilter(1);
         step.setSuspendPolicy(EventRequest.SUSPEND_ALL);
         step.enable();
